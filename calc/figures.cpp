@@ -1,0 +1,219 @@
+#include "calc/figures.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+#include <system_error>
+
+namespace calc {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Far beyond any double, and small enough that adding a text's digit count cannot overflow.
+constexpr long long MaxExponent = 1'000'000'000'000'000;
+
+// Where the number a text begins with lies, and enough about it to tell an overflow from an
+// underflow without converting it.
+struct NumberSpan {
+    std::size_t begin = 0; // first character of the number, after the blanks
+    std::size_t end = 0;   // one past its last character
+    bool hasDigits = false;
+    bool negative = false;
+    long long magnitude = 0; // decimal exponent of the first significant digit, saturated
+    bool zero = true;        // every digit is 0
+};
+
+NumberSpan ScanNumber(std::string_view text) {
+    NumberSpan span;
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    span.begin = i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        span.negative = text[i] == '-';
+        ++i;
+    }
+    long long position = 0; // digits before the point, less leading zeros
+    bool seenSignificant = false;
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
+        span.hasDigits = true;
+        if (text[i] != '0' && !seenSignificant) {
+            seenSignificant = true;
+            span.zero = false;
+        }
+        if (seenSignificant)
+            ++position;
+    }
+    long long fractionZeros = 0;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        for (; i < text.size() && IsDigit(text[i]); ++i) {
+            span.hasDigits = true;
+            if (!seenSignificant) {
+                if (text[i] == '0') {
+                    ++fractionZeros;
+                } else {
+                    seenSignificant = true;
+                    span.zero = false;
+                }
+            }
+        }
+    }
+    if (!span.hasDigits)
+        return span;
+    span.magnitude = seenSignificant && position == 0 ? -fractionZeros : position;
+    span.end = i;
+    // An exponent counts only when at least one digit follows its letter and sign.
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        bool negativeExponent = false;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            negativeExponent = text[j] == '-';
+            ++j;
+        }
+        if (j < text.size() && IsDigit(text[j])) {
+            long long exponent = 0;
+            for (; j < text.size() && IsDigit(text[j]); ++j)
+                exponent = std::min(exponent * 10 + (text[j] - '0'), MaxExponent);
+            span.magnitude += negativeExponent ? -exponent : exponent;
+            span.end = j;
+        }
+    }
+    return span;
+}
+
+} // namespace
+
+double FieldReading(std::string_view text) {
+    const NumberSpan span = ScanNumber(text);
+    if (!span.hasDigits)
+        return 0.0;
+    if (span.zero)
+        return span.negative ? -0.0 : 0.0;
+    // from_chars takes no "+", and is independent of every locale setting.
+    std::size_t first = span.begin;
+    if (text[first] == '+')
+        ++first;
+    double value = 0.0;
+    const char* begin = text.data() + first;
+    const char* end = text.data() + span.end;
+    const auto [ptr, error] = std::from_chars(begin, end, value, std::chars_format::general);
+    if (error == std::errc::result_out_of_range) {
+        // The first significant digit tells the two ends of the range apart: an overflow starts
+        // hundreds of places before the point, an underflow hundreds after it.
+        if (span.magnitude > 0)
+            throw std::overflow_error("number too large for a double");
+        return span.negative ? -0.0 : 0.0;
+    }
+    if (error != std::errc() || ptr != end || std::isinf(value))
+        throw std::overflow_error("number too large for a double");
+    return value;
+}
+
+bool IsWholeFigure(std::string_view text) {
+    const NumberSpan span = ScanNumber(text);
+    const std::string_view rest = span.hasDigits ? text.substr(span.end) : std::string_view{};
+    return std::none_of(rest.begin(), rest.end(), IsDigit);
+}
+
+namespace {
+
+void AppendUtf8(std::string& out, wchar_t wide) {
+    auto code = static_cast<std::uint32_t>(wide);
+    if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        code = 0xFFFD;
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// The integer digits with the locale's group separator inserted. Each character of grouping
+// is the size of one group counted from the right, the last one repeating; a size of zero or
+// less, or CHAR_MAX, leaves the remaining digits ungrouped.
+std::string GroupDigits(std::string_view digits, const std::string& grouping,
+                        const std::string& separator) {
+    const std::string reversedSeparator(separator.rbegin(), separator.rend());
+    std::string reversed;
+    std::size_t group = 0;
+    int inGroup = 0;
+    for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) {
+        const int size = grouping.empty() ? 0 : static_cast<int>(grouping[group]);
+        if (size > 0 && size != CHAR_MAX && inGroup == size) {
+            reversed += reversedSeparator;
+            group = std::min(group + 1, grouping.size() - 1);
+            inGroup = 0;
+        }
+        reversed += *digit;
+        ++inGroup;
+    }
+    return {reversed.rbegin(), reversed.rend()};
+}
+
+} // namespace
+
+std::string ResultFormat(double value, const std::locale& locale) {
+    // The largest double has 309 integer digits; to_chars rounds the exact binary value.
+    std::array<char, 512> buffer{};
+    const auto [end, error] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 2);
+    if (error != std::errc())
+        return {};
+    std::string_view plain(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    if (plain == "inf" || plain == "-inf" || plain == "nan" || plain == "-nan")
+        return std::string(plain);
+
+    bool negative = false;
+    if (plain.front() == '-') {
+        negative = true;
+        plain.remove_prefix(1);
+    }
+    const std::size_t point = plain.find('.');
+    const std::string_view integer = plain.substr(0, point);
+    const std::string_view fraction = plain.substr(point + 1);
+    // A value that rounds to zero shows no sign.
+    if (integer.find_first_not_of('0') == std::string_view::npos &&
+        fraction.find_first_not_of('0') == std::string_view::npos)
+        negative = false;
+
+    const auto& punct = std::use_facet<std::numpunct<wchar_t>>(locale);
+    std::string separator;
+    AppendUtf8(separator, punct.thousands_sep());
+    std::string decimalMark;
+    AppendUtf8(decimalMark, punct.decimal_point());
+
+    std::string out = negative ? "-" : "";
+    out += GroupDigits(integer, punct.grouping(), separator);
+    out += decimalMark;
+    out += fraction;
+    return out;
+}
+
+std::locale UserLocale() {
+    try {
+        return std::locale("");
+    } catch (const std::runtime_error&) {
+        return std::locale::classic();
+    }
+}
+
+void UseUserLocale() { std::locale::global(UserLocale()); }
+
+} // namespace calc

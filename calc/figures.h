@@ -1,0 +1,32 @@
+#pragma once
+
+#include <locale>
+#include <string>
+#include <string_view>
+
+namespace calc {
+
+// The number a text begins with: leading blanks skipped, then an optional sign, digits with an
+// optional "." fraction and an optional exponent; the rest is ignored. The decimal mark is "."
+// whatever the locale, and a text that does not begin with a number reads as 0. A number beyond
+// the range of a double throws std::overflow_error; one too small for it reads as 0 or a
+// subnormal.
+double FieldReading(std::string_view text);
+
+// True when no digit follows the number the text begins with. "2,500" or "12 500" would read as
+// 2 or 12 and undersize the motor a thousandfold, so such figures are refused, while a unit
+// after the number ("150 FPM", "90%") is harmless.
+bool IsWholeFigure(std::string_view text);
+
+// The value with exactly two decimals, its decimal mark and digit grouping taken from the
+// locale's wide numpunct facet, as UTF-8 (the narrow facet cannot hold marks such as U+202F).
+std::string ResultFormat(double value, const std::locale& locale = std::locale());
+
+// The locale the user's environment names, or the classic one where it names a locale that is
+// not installed (std::locale("") throws then).
+std::locale UserLocale();
+
+// Makes UserLocale() the global C++ locale, so that ResultFormat's default follows the user.
+void UseUserLocale();
+
+} // namespace calc
