@@ -13,7 +13,6 @@ namespace {
 constexpr double LowerBound = 0.000001;
 constexpr double ForceLimit = 33000;
 constexpr double FullEfficiency = 100;
-constexpr double Percent = 0.01;
 
 void ShowNotice(CalculatorView& view, const DialogText& dialog, FieldId field) {
     view.showDialog(dialog);
