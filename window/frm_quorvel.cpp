@@ -1,0 +1,292 @@
+#include "window/frm_quorvel.h"
+
+#include "calc/calculate.h"
+#include "window/form_fonts.h"
+#include "window/form_layout.h"
+#include "window/form_texts.h"
+#include "window/message_box.h"
+#include "window/program_icon.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <span>
+
+using namespace quorvel;
+
+namespace {
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString WindowCaption() {
+    return QLatin1Char(' ') + Q(texts::ProductName) + QString(13, QLatin1Char(' ')) +
+           Q(texts::MakerAddress);
+}
+
+constexpr int WeightMaxLength = 8;
+
+void Place(QWidget* control, const char* name, Twips place) {
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(PixelRect(place));
+}
+
+QLineEdit* NewWeightField(QWidget* parent, const char* name, Twips place) {
+    auto* box = new QLineEdit(parent);
+    Place(box, name, place);
+    box->setFont(FormFont(FieldFontPixels));
+    box->setMaxLength(WeightMaxLength);
+    return box;
+}
+
+QComboBox* NewPresetField(QWidget* parent, const char* name, Twips place,
+                          std::span<const std::string_view> presets, std::string_view start) {
+    auto* box = new QComboBox(parent);
+    Place(box, name, place);
+    box->setFont(FormFont(FieldFontPixels));
+    box->setEditable(true);
+    // The lists are fixed: Enter must not add the typed figure to them, and inline completion
+    // would silently turn a typed "7" into "70".
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    for (std::string_view preset : presets)
+        box->addItem(Q(preset));
+    box->setCurrentIndex(box->findText(Q(start)));
+    return box;
+}
+
+QLabel* NewLabel(QWidget* parent, const char* name, Twips place, std::string_view caption,
+                 int fontPixels) {
+    auto* label = new QLabel(Q(caption), parent);
+    Place(label, name, place);
+    label->setFont(FormFont(fontPixels));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* NewButton(QWidget* parent, const char* name, Twips place, std::string_view caption,
+                       std::string_view tooltip) {
+    auto* button = new QPushButton(Q(caption), parent);
+    Place(button, name, place);
+    button->setFont(FormFont(FieldFontPixels));
+    button->setToolTip(Q(tooltip));
+    return button;
+}
+
+void SetBase(QWidget* field, const QColor& colour) {
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, colour);
+    field->setPalette(palette);
+}
+
+} // namespace
+
+frmQuorvel::frmQuorvel(QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("frmQuorvel"));
+    setWindowTitle(WindowCaption());
+    setWindowIcon(ProgramIcon());
+    createMenu();
+    // The menu bar adds to the window's height; the client area keeps its designed size.
+    client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setGeometry(0, menuBar->height(), Pixels(layout::ClientWidth),
+                        Pixels(layout::ClientHeight));
+    createControls();
+    chainTabStops();
+    connectHandlers();
+    setFixedSize(client->width(), menuBar->height() + client->height());
+    txtCar->setFocus();
+}
+
+void frmQuorvel::createMenu() {
+    menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    menuBar->setNativeMenuBar(false);
+    mnuHelp = menuBar->addMenu(Q(texts::mnuHelp));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuFormula = mnuHelp->addAction(Q(texts::mnuFormula));
+    mnuFormula->setObjectName(QStringLiteral("mnuFormula"));
+    mnuFormula->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    menuBar->setGeometry(0, 0, Pixels(layout::ClientWidth), menuBar->sizeHint().height());
+}
+
+// Created in tab order, so that the focus chain is the tab order too.
+void frmQuorvel::createControls() {
+    txtCar = NewWeightField(client, "txtCar", layout::txtCar);
+    txtPlunger = NewWeightField(client, "txtPlunger", layout::txtPlunger);
+    txtRatedLoad = NewWeightField(client, "txtRatedLoad", layout::txtRatedLoad);
+    for (std::size_t i = 0; i < 6; ++i) {
+        Label1[i] =
+            NewLabel(client, "Label1", layout::Label1[i], texts::Label1[i], FieldFontPixels);
+        Label1[i]->setToolTip(Q(texts::tipLabel1[i]));
+    }
+    cmbSpeed = NewPresetField(client, "cmbSpeed", layout::cmbSpeed, texts::SpeedPresets,
+                              texts::SpeedStart);
+    cmbForce = NewPresetField(client, "cmbForce", layout::cmbForce, texts::ForcePresets,
+                              texts::ForceStart);
+    cmbEfficiency = NewPresetField(client, "cmbEfficiency", layout::cmbEfficiency,
+                                   texts::EfficiencyPresets, texts::EfficiencyStart);
+
+    // The result field: whatever the length of a result, it shows whole, so no length limit.
+    txtHP = new QLineEdit(client);
+    Place(txtHP, "txtHP", layout::txtHP);
+    txtHP->setFont(FormFont(FieldFontPixels));
+    txtHP->setReadOnly(true);
+    txtHP->setFocusPolicy(Qt::ClickFocus);
+    SetBase(txtHP, QColor(255, 255, 0));
+
+    Label1[6] = NewLabel(client, "Label1", layout::Label1[6], texts::Label1[6], FieldFontPixels);
+    for (std::size_t i = 0; i < Label1.size(); ++i)
+        Label1[i]->setProperty("index", static_cast<int>(i));
+
+    cmdCalculate = NewButton(client, "cmdCalculate", layout::cmdCalculate, texts::cmdCalculate,
+                             texts::tipCalculate);
+    cmdCalculate->setDefault(true);
+    cmdReset = NewButton(client, "cmdReset", layout::cmdReset, texts::cmdReset, texts::tipReset);
+    cmdExit = NewButton(client, "cmdExit", layout::cmdExit, texts::cmdExit, texts::tipExit);
+
+    Label2 = NewLabel(client, "Label2", layout::Label2, texts::Label2, TitleFontPixels);
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label2->setToolTip(Q(texts::tipLabel2));
+    QPalette title = Label2->palette();
+    title.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    Label2->setPalette(title);
+
+    // Visible and enabled, so that it can hold the focus, but covered by cmdExit. Keeps the
+    // standard font.
+    Text1 = new QLineEdit(client);
+    Place(Text1, "Text1", layout::Text1);
+    Text1->setFocusPolicy(Qt::ClickFocus);
+    Text1->stackUnder(cmdExit);
+}
+
+void frmQuorvel::chainTabStops() {
+    QWidget* const stops[] = {txtCar,        txtPlunger,   txtRatedLoad, cmbSpeed, cmbForce,
+                              cmbEfficiency, cmdCalculate, cmdReset,     cmdExit};
+    for (std::size_t i = 1; i < std::size(stops); ++i)
+        QWidget::setTabOrder(stops[i - 1], stops[i]);
+    // The focus sink comes last: Tab from it wraps round to txtCar.
+    QWidget::setTabOrder(cmdExit, Text1);
+}
+
+void frmQuorvel::connectHandlers() {
+    connect(txtCar, &QLineEdit::textChanged, this, &frmQuorvel::txtCar_Change);
+    connect(txtPlunger, &QLineEdit::textChanged, this, &frmQuorvel::txtPlunger_Change);
+    connect(txtRatedLoad, &QLineEdit::textChanged, this, &frmQuorvel::txtRatedLoad_Change);
+    connect(cmbSpeed, &QComboBox::editTextChanged, this, &frmQuorvel::cmbSpeed_Change);
+    connect(cmbSpeed, &QComboBox::activated, this, &frmQuorvel::cmbSpeed_Click);
+    connect(cmbForce, &QComboBox::editTextChanged, this, &frmQuorvel::cmbForce_Change);
+    connect(cmbForce, &QComboBox::activated, this, &frmQuorvel::cmbForce_Click);
+    connect(cmbEfficiency, &QComboBox::editTextChanged, this, &frmQuorvel::cmbEfficiency_Change);
+    connect(cmbEfficiency, &QComboBox::activated, this, &frmQuorvel::cmbEfficiency_Click);
+    connect(cmdCalculate, &QPushButton::clicked, this, &frmQuorvel::cmdCalculate_Click);
+    connect(cmdReset, &QPushButton::clicked, this, &frmQuorvel::cmdReset_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmQuorvel::cmdExit_Click);
+    connect(mnuFormula, &QAction::triggered, this, &frmQuorvel::mnuFormula_Click);
+
+    for (QWidget* watched :
+         {static_cast<QWidget*>(txtCar), static_cast<QWidget*>(txtPlunger),
+          static_cast<QWidget*>(txtRatedLoad), client, static_cast<QWidget*>(Label2)})
+        watched->installEventFilter(this);
+    for (QLabel* label : Label1)
+        label->installEventFilter(this);
+}
+
+QWidget* frmQuorvel::control(calc::FieldId field) const {
+    switch (field) {
+    case calc::FieldId::txtCar:
+        return txtCar;
+    case calc::FieldId::txtPlunger:
+        return txtPlunger;
+    case calc::FieldId::txtRatedLoad:
+        return txtRatedLoad;
+    case calc::FieldId::cmbSpeed:
+        return cmbSpeed;
+    case calc::FieldId::cmbForce:
+        return cmbForce;
+    case calc::FieldId::cmbEfficiency:
+        return cmbEfficiency;
+    case calc::FieldId::txtHP:
+        return txtHP;
+    }
+    return nullptr;
+}
+
+std::string frmQuorvel::text(calc::FieldId field) const {
+    QWidget* widget = control(field);
+    if (auto* box = qobject_cast<QComboBox*>(widget))
+        return box->currentText().toStdString();
+    return static_cast<QLineEdit*>(widget)->text().toStdString();
+}
+
+void frmQuorvel::setText(calc::FieldId field, std::string_view text) {
+    // The setters emit the change signal inside the call when the text differs, so the field's
+    // change handler has run by the time this returns.
+    QWidget* widget = control(field);
+    if (auto* box = qobject_cast<QComboBox*>(widget))
+        box->setEditText(Q(text));
+    else
+        static_cast<QLineEdit*>(widget)->setText(Q(text));
+}
+
+void frmQuorvel::setBackground(calc::FieldId field, calc::Colour colour) {
+    SetBase(control(field), QColor(colour.red, colour.green, colour.blue));
+}
+
+void frmQuorvel::setFocus(calc::FieldId field) {
+    control(field)->setFocus();
+}
+
+void frmQuorvel::focusCalculate() {
+    cmdCalculate->setFocus();
+}
+
+void frmQuorvel::showDialog(const calc::DialogText& dialog) {
+    ShowMessageBox(this, dialog);
+}
+
+void frmQuorvel::cmdCalculate_Click() {
+    calc::Calculate(*this);
+}
+
+void frmQuorvel::cmdReset_Click() {
+    using calc::FieldId;
+    const std::pair<FieldId, std::string_view> starts[] = {
+        {FieldId::txtCar, ""},
+        {FieldId::txtPlunger, ""},
+        {FieldId::txtRatedLoad, ""},
+        {FieldId::cmbSpeed, texts::SpeedStart},
+        {FieldId::cmbForce, texts::ForceStart},
+        {FieldId::cmbEfficiency, texts::EfficiencyStart},
+    };
+    for (const auto& [field, start] : starts) {
+        setText(field, start);
+        setBackground(field, calc::White);
+    }
+    setText(FieldId::txtHP, "");
+    txtCar->setFocus();
+}
+
+void frmQuorvel::reject() {
+    // Esc and the title bar's close button end up here: both press Exit, which closes.
+    cmdExit->click();
+}
+
+void frmQuorvel::cmdExit_Click() {
+    // done() closes without a second trip through reject(); closing the last window ends the
+    // program's event loop.
+    done(QDialog::Rejected);
+}
+
+void frmQuorvel::mnuFormula_Click() {
+    ShowMessageBox(this, calc::msgFormula);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+
+namespace quorvel {
+
+// The waving flag, drawn at 32x32 and 16x16 in the 16-colour palette; the window's icon and the
+// program's.
+QIcon ProgramIcon();
+
+} // namespace quorvel
