@@ -3,9 +3,13 @@
 namespace calc::testing {
 namespace {
 
-std::size_t Index(FieldId field) { return static_cast<std::size_t>(field); }
+std::size_t Index(FieldId field) {
+    return static_cast<std::size_t>(field);
+}
 
-bool IsInput(FieldId field) { return field != FieldId::txtHP; }
+bool IsInput(FieldId field) {
+    return field != FieldId::txtHP;
+}
 
 } // namespace
 
@@ -40,6 +44,19 @@ std::string_view Name(Colour colour) {
     return other;
 }
 
+std::string_view Name(const DialogText& dialog) {
+    static constexpr std::array<std::string_view, 9> names{
+        "msgCarWrong",        "msgPlungerWrong",   "msgRatedLoadWrong",
+        "msgSpeedWrong",      "msgForceWrong",     "msgEfficiencyWrong",
+        "msgForceEfficiency", "msgCalculateError", "msgFormula"};
+    const auto& all = AllDialogs();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (all[i] == &dialog)
+            return names[i];
+    }
+    return "?";
+}
+
 RecordingView::RecordingView() {
     // The edit fields' standard background, which is white in the usual colour scheme.
     colours_.fill(White);
@@ -60,7 +77,9 @@ void RecordingView::setFigures(std::string_view car, std::string_view plunger,
     texts_[Index(FieldId::cmbEfficiency)] = efficiency;
 }
 
-std::string RecordingView::text(FieldId field) const { return texts_[Index(field)]; }
+std::string RecordingView::text(FieldId field) const {
+    return texts_[Index(field)];
+}
 
 void RecordingView::setText(FieldId field, std::string_view text) {
     std::string& current = texts_[Index(field)];
@@ -97,7 +116,16 @@ void RecordingView::showDialog(const DialogText& dialog) {
         onDialog(dialog);
 }
 
-Colour RecordingView::background(FieldId field) const { return colours_[Index(field)]; }
+std::vector<std::string_view> RecordingView::dialogNames() const {
+    std::vector<std::string_view> names;
+    for (const DialogText* dialog : dialogs_)
+        names.push_back(Name(*dialog));
+    return names;
+}
+
+Colour RecordingView::background(FieldId field) const {
+    return colours_[Index(field)];
+}
 
 void RecordingView::clearLog() {
     log_.clear();
@@ -106,8 +134,8 @@ void RecordingView::clearLog() {
 
 const std::array<const DialogText*, 9>& AllDialogs() {
     static const std::array<const DialogText*, 9> all{
-        &msgCarWrong,    &msgPlungerWrong,    &msgRatedLoadWrong,
-        &msgSpeedWrong,  &msgForceWrong,      &msgEfficiencyWrong,
+        &msgCarWrong,        &msgPlungerWrong,   &msgRatedLoadWrong,
+        &msgSpeedWrong,      &msgForceWrong,     &msgEfficiencyWrong,
         &msgForceEfficiency, &msgCalculateError, &msgFormula};
     return all;
 }

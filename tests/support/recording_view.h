@@ -12,6 +12,9 @@ namespace calc::testing {
 
 std::string_view Name(FieldId field);
 std::string_view Name(Colour colour); // "white", "red" or "rgb(r,g,b)"
+// The constant's own name ("msgCarWrong"), told apart by address, for dialogs that share a
+// title; "?" for a DialogText that is none of the nine.
+std::string_view Name(const DialogText& dialog);
 
 // A CalculatorView without a window. It holds the seven fields' texts and colours, runs a field's
 // change behaviour when its text changes (clear the result, then turn the field white) as the
@@ -39,6 +42,7 @@ public:
     std::string_view focus() const { return focus_; } // a FieldId's name, or "cmdCalculate"
     const std::vector<std::string>& log() const { return log_; }
     std::vector<const DialogText*> dialogs() const { return dialogs_; }
+    std::vector<std::string_view> dialogNames() const; // the dialogs shown, by constant name
     void clearLog();
 
     // Runs while a dialog is "open", before showDialog returns, as a user acting then would.
