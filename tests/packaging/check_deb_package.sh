@@ -64,6 +64,10 @@ check_tree() {
     if [ ! -x "$program" ] || ! file -b "$program" | grep -q '^ELF .* executable'; then
         fail "$what: usr/bin/quorvel is not an executable program: $(file -b "$program")"
     fi
+    # An installed program finds its libraries where the system keeps them, nowhere else.
+    if readelf --dynamic "$program" | grep -E '\((RUNPATH|RPATH)\)' >&2; then
+        fail "$what: usr/bin/quorvel carries a library search path"
+    fi
 
     cmp -s "$source_dir/packaging/quorvel.desktop" "$root/usr/share/applications/quorvel.desktop" ||
         fail "$what: the desktop entry differs from packaging/quorvel.desktop"
