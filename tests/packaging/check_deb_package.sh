@@ -114,6 +114,19 @@ check_control_fields() {
         fail "the metainfo's newest release is '$release', not the package's $expected_version"
 }
 
+# Software centres read the metainfo's categories, menus the desktop entry's: they must agree.
+check_categories() {
+    local from_desktop from_metainfo
+    from_desktop=$(sed -n 's/^Categories=//p' "$source_dir/packaging/quorvel.desktop" |
+        tr ';' '\n' | sed '/^$/d' | sort)
+    from_metainfo=$(grep -o '<category>[^<]*</category>' "$source_dir/packaging/$metainfo_name" |
+        sed 's/<[^>]*>//g' | sort)
+    if [ -z "$from_desktop" ] || [ "$from_desktop" != "$from_metainfo" ]; then
+        fail "categories differ: desktop entry '${from_desktop//$'\n'/;}'," \
+            "metainfo '${from_metainfo//$'\n'/;}'"
+    fi
+}
+
 # Modes and owners as dpkg will install them: programs 0755, data 0644, everything root's.
 check_modes() {
     local deb=$1 mode owner path
@@ -151,6 +164,7 @@ deb=${debs[0]}
 dpkg-deb --extract "$deb" "$work/root"
 check_tree "$work/root" "the package"
 check_control_fields "$deb"
+check_categories
 check_modes "$deb"
 
 if [ "$failures" -ne 0 ]; then
