@@ -1,0 +1,272 @@
+// The fields' small behaviours with real keys and clicks: edits clear the result and the red mark,
+// entering a weight field selects its text, clicks on labels and background park the focus in
+// the hidden Text1, and the combo boxes neither grow their lists nor complete typed figures.
+
+#include "tests/window/support/form_access.h"
+#include "tests/window/support/message_boxes.h"
+#include "window/frm_quorvel.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace quorvel::testing;
+
+namespace {
+
+QString FieldText(QWidget* field) {
+    if (auto* box = qobject_cast<QComboBox*>(field))
+        return box->currentText();
+    return qobject_cast<QLineEdit*>(field)->text();
+}
+
+QStringList Items(const QComboBox* box) {
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items.append(box->itemText(i));
+    return items;
+}
+
+} // namespace
+
+class FieldBehaviour : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ShownForm> shown;
+    std::unique_ptr<ModalWatchdog> watchdog;
+    const Controls& c() const { return shown->controls(); }
+
+    void calculate() {
+        MessageBoxAnswerer answerer;
+        QTest::mouseClick(c().cmdCalculate, Qt::LeftButton);
+    }
+
+    void showWorkedResult() {
+        TypeFigures(c(), WorkedExample);
+        calculate();
+        QCOMPARE(c().txtHP->text(), QStringLiteral("27.36"));
+    }
+
+    // Picks an item of a combo box's list with the mouse, as a user does.
+    void choose(QComboBox* box, const QString& item) {
+        const int index = box->findText(item);
+        QVERIFY(index >= 0);
+        box->showPopup();
+        QAbstractItemView* list = box->view();
+        QTRY_VERIFY(list->isVisible());
+        const QRect place = list->visualRect(list->model()->index(index, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+        QTRY_VERIFY(!list->isVisible());
+    }
+
+private slots:
+    void init() {
+        watchdog = std::make_unique<ModalWatchdog>();
+        shown = std::make_unique<ShownForm>();
+        QVERIFY(c().complete());
+    }
+    void cleanup() {
+        shown.reset();
+        watchdog.reset();
+    }
+
+    // Each row makes its field the first refused one, then types a digit into it.
+    void aTypedFigureClearsTheResultAndTheRedMark_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("refused");
+        QTest::newRow("txtCar") << "txtCar"
+                                << "0";
+        QTest::newRow("txtPlunger") << "txtPlunger"
+                                    << "-1";
+        QTest::newRow("txtRatedLoad") << "txtRatedLoad"
+                                      << "x";
+        QTest::newRow("cmbSpeed") << "cmbSpeed"
+                                  << "0";
+        QTest::newRow("cmbForce") << "cmbForce"
+                                  << "40000";
+        QTest::newRow("cmbEfficiency") << "cmbEfficiency"
+                                       << "101";
+    }
+    void aTypedFigureClearsTheResultAndTheRedMark() {
+        QFETCH(QString, field);
+        QFETCH(QString, refused);
+        QWidget* control = c().byName(field);
+        showWorkedResult();
+        TypeInto(control, QStringLiteral("9"));
+        QCOMPARE(c().txtHP->text(), QString());
+
+        TypeInto(control, refused);
+        calculate();
+        QCOMPARE(Background(control), QColor(Qt::red));
+        QTest::keyClick(control, Qt::Key_End);
+        QTest::keyClick(control, Qt::Key_5);
+        QCOMPARE(FieldText(control), refused + "5");
+        QCOMPARE(Background(control), QColor(Qt::white));
+    }
+
+    void aRefusedKeystrokeKeepsTheResult() {
+        TypeFigures(c(), {"30000000", "1000", "2500", "125", "33000", "90"});
+        calculate();
+        const QString result = c().txtHP->text();
+        QVERIFY(!result.isEmpty());
+        c().txtCar->setFocus();
+        QTest::keyClick(c().txtCar, Qt::Key_End);
+        QTest::keyClick(c().txtCar, Qt::Key_7);
+        QCOMPARE(c().txtCar->text(), QStringLiteral("30000000"));
+        QCOMPARE(c().txtHP->text(), result);
+    }
+
+    void aListChoiceClearsTheRedMarkAndTheResult() {
+        TypeFigures(c(), {"3000", "1000", "2500", "125", "0", "90"});
+        calculate();
+        QCOMPARE(Background(c().cmbForce), QColor(Qt::red));
+        c().txtHP->setText(QStringLiteral("1.00")); // stands for an earlier result
+        choose(c().cmbForce, QStringLiteral("32000"));
+        QCOMPARE(c().cmbForce->currentText(), QStringLiteral("32000"));
+        QCOMPARE(Background(c().cmbForce), QColor(Qt::white));
+        QCOMPARE(c().txtHP->text(), QString());
+    }
+
+    void choosingTheShownItemStillClearsTheResult() {
+        showWorkedResult();
+        choose(c().cmbSpeed, QStringLiteral("125"));
+        QCOMPARE(c().txtHP->text(), QString());
+    }
+
+    void speedListOpensWithFiftyOnTopAndOneFiftyAtTheBottom() {
+        c().cmbSpeed->showPopup();
+        QAbstractItemView* list = c().cmbSpeed->view();
+        QTRY_VERIFY(list->isVisible());
+        const QRect first = list->visualRect(list->model()->index(0, 0));
+        const QRect last = list->visualRect(list->model()->index(7, 0));
+        QVERIFY(list->viewport()->rect().contains(first));
+        QVERIFY(list->viewport()->rect().contains(last));
+        QCOMPARE(list->indexAt(first.center()).data().toString(), QStringLiteral("50"));
+        QCOMPARE(list->indexAt(last.center()).data().toString(), QStringLiteral("150"));
+        c().cmbSpeed->hidePopup();
+    }
+
+    void tabbingIntoAWeightSelectsAllOfIt() {
+        c().txtPlunger->setText(QStringLiteral("1000"));
+        c().txtCar->setFocus();
+        PressKey(Qt::Key_Tab);
+        QCOMPARE(FocusName(), QStringLiteral("txtPlunger"));
+        QCOMPARE(c().txtPlunger->selectedText(), QStringLiteral("1000"));
+        PressKey(Qt::Key_7);
+        QCOMPARE(c().txtPlunger->text(), QStringLiteral("7"));
+    }
+
+    void aWeightFieldSelectsAllWhenTheProgramFocusesIt() {
+        TypeFigures(c(), {"-5", "1000", "2500", "125", "33000", "90"});
+        calculate();
+        QCOMPARE(FocusName(), QStringLiteral("txtCar"));
+        QCOMPARE(c().txtCar->selectedText(), QStringLiteral("-5"));
+    }
+
+    void tabbingIntoAComboBoxChangesNothing() {
+        showWorkedResult();
+        c().txtRatedLoad->setFocus();
+        PressKey(Qt::Key_Tab);
+        QCOMPARE(FocusName(), QStringLiteral("cmbSpeed"));
+        QCOMPARE(c().txtHP->text(), QStringLiteral("27.36"));
+        QCOMPARE(c().cmbSpeed->currentText(), QStringLiteral("125"));
+    }
+
+    void clicksOnLabelsAndBackgroundParkTheFocus_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QPoint>("point"); // inside the target; (-1,-1) for its centre
+        for (int i = 0; i < 7; ++i)
+            QTest::addRow("Label1(%d)", i) << QStringLiteral("Label1(%1)").arg(i) << QPoint(-1, -1);
+        QTest::newRow("Label2") << "Label2" << QPoint(-1, -1);
+        QTest::newRow("background") << "client" << QPoint(10, 440);
+    }
+    void clicksOnLabelsAndBackgroundParkTheFocus() {
+        QFETCH(QString, target);
+        QFETCH(QPoint, point);
+        showWorkedResult();
+        TypeInto(c().txtRatedLoad, QStringLiteral("2500"));
+        QWidget* widget = c().byName(target);
+        QVERIFY(widget);
+        const QPoint at = point == QPoint(-1, -1) ? widget->rect().center() : point;
+        QCOMPARE(widget->childAt(at), nullptr);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+        QCOMPARE(FocusName(), QStringLiteral("Text1"));
+
+        const QStringList before{c().txtCar->text(), c().txtPlunger->text(),
+                                 c().txtRatedLoad->text(), c().cmbSpeed->currentText(),
+                                 c().txtHP->text()};
+        PressKey(Qt::Key_4);
+        PressKey(Qt::Key_2);
+        const QStringList after{c().txtCar->text(), c().txtPlunger->text(),
+                                c().txtRatedLoad->text(), c().cmbSpeed->currentText(),
+                                c().txtHP->text()};
+        QCOMPARE(after, before);
+        QCOMPARE(c().Text1->text(), QStringLiteral("42"));
+        PressKey(Qt::Key_Tab);
+        QCOMPARE(FocusName(), QStringLiteral("txtCar"));
+    }
+
+    void aRightClickOnALabelLeavesTheFocus() {
+        c().txtPlunger->setFocus();
+        QTest::mouseClick(c().Label1[2], Qt::RightButton);
+        QCOMPARE(FocusName(), QStringLiteral("txtPlunger"));
+    }
+
+    void enterKeepsTheListsFixed_data() {
+        QTest::addColumn<QString>("field");
+        for (const char* field : {"cmbSpeed", "cmbForce", "cmbEfficiency"})
+            QTest::newRow(field) << field;
+    }
+    void enterKeepsTheListsFixed() {
+        QFETCH(QString, field);
+        auto* box = qobject_cast<QComboBox*>(c().byName(field));
+        const QStringList items = Items(box);
+        TypeFigures(c(), WorkedExample);
+        TypeInto(box, QStringLiteral("64"));
+        MessageBoxAnswerer answerer;
+        PressKey(Qt::Key_Return);
+        QCOMPARE(Items(box), items);
+        QCOMPARE(box->currentText(), QStringLiteral("64"));
+    }
+
+    // Inline completion would turn these into the first preset that starts with them.
+    void typedFiguresAreNotCompleted_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("speed 7") << "cmbSpeed"
+                                 << "7";
+        QTest::newRow("speed 1") << "cmbSpeed"
+                                 << "1";
+        QTest::newRow("speed 12") << "cmbSpeed"
+                                  << "12";
+        QTest::newRow("force 3") << "cmbForce"
+                                 << "3";
+        QTest::newRow("force 2") << "cmbForce"
+                                 << "2";
+        QTest::newRow("efficiency 1") << "cmbEfficiency"
+                                      << "1";
+        QTest::newRow("efficiency 7") << "cmbEfficiency"
+                                      << "7";
+        QTest::newRow("efficiency 9") << "cmbEfficiency"
+                                      << "9";
+    }
+    void typedFiguresAreNotCompleted() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        auto* box = qobject_cast<QComboBox*>(c().byName(field));
+        TypeInto(box, typed);
+        QCOMPARE(box->currentText(), typed);
+        c().txtCar->setFocus(); // leaving the field must not complete it either
+        QCOMPARE(box->currentText(), typed);
+    }
+};
+
+QTEST_MAIN(FieldBehaviour)
+#include "test_field_behaviour.moc"

@@ -1,0 +1,123 @@
+// The icon: two hand-drawn images in the 16-colour palette with transparency, and the desktop
+// files made from them at build time, which must show exactly the same pixels.
+
+#include "window/program_icon.h"
+
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QSet>
+#include <QTest>
+
+#include <algorithm>
+
+namespace {
+
+const QString Drawing16 = QStringLiteral(":/icons/quorvel-16.xpm");
+const QString Drawing32 = QStringLiteral(":/icons/quorvel-32.xpm");
+const QString Built = QStringLiteral(QUORVEL_ICON_DIR);
+
+// The standard 16-colour palette of Windows.
+const QSet<QRgb> Palette16{0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000080, 0xff800080,
+                           0xff008080, 0xffc0c0c0, 0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00,
+                           0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff};
+
+QImage Argb(const QString& path) {
+    return QImage(path).convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace
+
+class Icon : public QObject {
+    Q_OBJECT
+
+private slots:
+    void drawingsInTheSixteenColourPaletteWithTransparency_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("size");
+        QTest::newRow("16") << Drawing16 << 16;
+        QTest::newRow("32") << Drawing32 << 32;
+    }
+    void drawingsInTheSixteenColourPaletteWithTransparency() {
+        QFETCH(QString, path);
+        QFETCH(int, size);
+        const QImage image = Argb(path);
+        QCOMPARE(image.size(), QSize(size, size));
+        int transparent = 0;
+        QSet<QRgb> used;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                if (qAlpha(pixel) == 0) {
+                    ++transparent;
+                    continue;
+                }
+                QCOMPARE(qAlpha(pixel), 255);
+                QVERIFY2(Palette16.contains(pixel), qPrintable(QString::number(pixel, 16)));
+                used.insert(pixel);
+            }
+        }
+        QVERIFY(transparent > size); // the flag waves in front of nothing
+        // Blue canton, red and white stripes, grey pole.
+        for (QRgb colour : {0xff0000ffu, 0xffff0000u, 0xffffffffu, 0xff808080u})
+            QVERIFY2(used.contains(colour), qPrintable(QString::number(colour, 16)));
+    }
+
+    void programIconOffersBothDrawings() {
+        const QIcon icon = quorvel::ProgramIcon();
+        QCOMPARE(icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
+                 Argb(Drawing16));
+        QCOMPARE(icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
+                 Argb(Drawing32));
+    }
+
+    void pngsAreExactCopies_data() {
+        QTest::addColumn<QString>("drawing");
+        QTest::addColumn<QString>("png");
+        QTest::newRow("16") << Drawing16 << Built + "/quorvel-16.png";
+        QTest::newRow("32") << Drawing32 << Built + "/quorvel-32.png";
+    }
+    void pngsAreExactCopies() {
+        QFETCH(QString, drawing);
+        QFETCH(QString, png);
+        QVERIFY2(QFile::exists(png), qPrintable(png));
+        QCOMPARE(Argb(png), Argb(drawing));
+    }
+
+    // Each pixel of the 32x32 drawing becomes a square block, without blending.
+    void largerPngsRepeatThePixels_data() {
+        QTest::addColumn<int>("size");
+        for (int size : {48, 64, 128, 256})
+            QTest::addRow("%d", size) << size;
+    }
+    void largerPngsRepeatThePixels() {
+        QFETCH(int, size);
+        const QImage drawing = Argb(Drawing32);
+        const QImage png = Argb(Built + QStringLiteral("/quorvel-%1.png").arg(size));
+        QCOMPARE(png.size(), QSize(size, size));
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const QRgb expected = drawing.pixel(x * 32 / size, y * 32 / size);
+                if (png.pixel(x, y) != expected)
+                    QFAIL(qPrintable(QStringLiteral("pixel %1,%2 differs").arg(x).arg(y)));
+            }
+        }
+    }
+
+    void icoHoldsBothDrawings() {
+        QImageReader reader(Built + "/quorvel.ico");
+        QCOMPARE(reader.imageCount(), 2);
+        QList<QImage> images;
+        for (int i = 0; i < reader.imageCount(); ++i) {
+            QVERIFY(reader.jumpToImage(i));
+            images.append(reader.read().convertToFormat(QImage::Format_ARGB32));
+        }
+        std::sort(images.begin(), images.end(),
+                  [](const QImage& a, const QImage& b) { return a.width() < b.width(); });
+        QCOMPARE(images[0], Argb(Drawing16));
+        QCOMPARE(images[1], Argb(Drawing32));
+    }
+};
+
+QTEST_MAIN(Icon)
+#include "test_icon.moc"

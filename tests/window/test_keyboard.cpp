@@ -1,0 +1,188 @@
+// The keyboard: tab cycle, Enter and Esc, access keys, the menu shortcut and the weight fields'
+// eight-character limit, all with real key events on the window.
+
+#include "tests/window/support/form_access.h"
+#include "tests/window/support/message_boxes.h"
+#include "window/frm_quorvel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace quorvel::testing;
+
+class Keyboard : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ShownForm> shown;
+    std::unique_ptr<ModalWatchdog> watchdog;
+    const Controls& c() const { return shown->controls(); }
+
+private slots:
+    void init() {
+        watchdog = std::make_unique<ModalWatchdog>();
+        shown = std::make_unique<ShownForm>();
+        QVERIFY(c().complete());
+    }
+    void cleanup() {
+        shown.reset();
+        watchdog.reset();
+    }
+
+    void tabVisitsTheNineStopsInOrder() {
+        const QStringList order{"txtPlunger", "txtRatedLoad",  "cmbSpeed",
+                                "cmbForce",   "cmbEfficiency", "cmdCalculate",
+                                "cmdReset",   "cmdExit",       "txtCar"};
+        QCOMPARE(FocusName(), QStringLiteral("txtCar"));
+        QStringList visited;
+        for (int i = 0; i < order.size(); ++i) {
+            PressKey(Qt::Key_Tab);
+            visited.append(FocusName());
+        }
+        QCOMPARE(visited, order);
+    }
+
+    void shiftTabGoesTheOtherWay() {
+        const QStringList order{"cmdExit",       "cmdReset",   "cmdCalculate",
+                                "cmbEfficiency", "cmbForce",   "cmbSpeed",
+                                "txtRatedLoad",  "txtPlunger", "txtCar"};
+        QStringList visited;
+        for (int i = 0; i < order.size(); ++i) {
+            PressKey(Qt::Key_Backtab, Qt::ShiftModifier);
+            visited.append(FocusName());
+        }
+        QCOMPARE(visited, order);
+    }
+
+    void tabFromTheFocusSinkGoesToTheCarWeight() {
+        c().Text1->setFocus();
+        QCOMPARE(FocusName(), QStringLiteral("Text1"));
+        PressKey(Qt::Key_Tab);
+        QCOMPARE(FocusName(), QStringLiteral("txtCar"));
+    }
+
+    void enterInAnyFieldCalculates_data() {
+        QTest::addColumn<QString>("field");
+        for (const char* field : {"txtCar", "txtPlunger", "txtRatedLoad", "cmbSpeed", "cmbForce",
+                                  "cmbEfficiency", "txtHP", "Text1"})
+            QTest::newRow(field) << field;
+    }
+    void enterInAnyFieldCalculates() {
+        QFETCH(QString, field);
+        TypeFigures(c(), WorkedExample);
+        c().byName(field)->setFocus();
+        QSignalSpy pressed(c().cmdCalculate, &QPushButton::clicked);
+        PressKey(Qt::Key_Return);
+        QCOMPARE(pressed.size(), 1);
+        QCOMPARE(c().txtHP->text(), QStringLiteral("27.36"));
+        QCOMPARE(FocusName(), QStringLiteral("cmdCalculate"));
+    }
+
+    void enterOnAButtonPressesThatButton() {
+        TypeFigures(c(), WorkedExample);
+        c().cmdReset->setFocus();
+        QSignalSpy calculate(c().cmdCalculate, &QPushButton::clicked);
+        QSignalSpy reset(c().cmdReset, &QPushButton::clicked);
+        PressKey(Qt::Key_Return);
+        QCOMPARE(reset.size(), 1);
+        QCOMPARE(calculate.size(), 0);
+        QCOMPARE(c().txtCar->text(), QString());
+    }
+
+    void escPressesExitAndClosesTheWindow_data() {
+        QTest::addColumn<QString>("field");
+        for (const char* field : {"txtCar", "cmbForce", "txtHP", "cmdCalculate", "Text1"})
+            QTest::newRow(field) << field;
+    }
+    void escPressesExitAndClosesTheWindow() {
+        QFETCH(QString, field);
+        c().byName(field)->setFocus();
+        QSignalSpy exit(c().cmdExit, &QPushButton::clicked);
+        PressKey(Qt::Key_Escape);
+        QCOMPARE(exit.size(), 1);
+        QVERIFY(!shown->form().isVisible());
+    }
+
+    void ctrlFShowsTheFormula() {
+        MessageBoxAnswerer answerer;
+        PressKey(Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(answerer.titles(), QStringList{"Formula"});
+        QVERIFY(answerer.boxes().first().text.startsWith("The basic formula is:"));
+    }
+
+    void altHThenFChoosesFormula() {
+        MessageBoxAnswerer answerer;
+        PressKey(Qt::Key_H, Qt::AltModifier);
+        QTRY_VERIFY(c().mnuHelp->isVisible());
+        QTest::keyClick(c().mnuHelp, Qt::Key_F);
+        QTRY_COMPARE(answerer.titles(), QStringList{"Formula"});
+    }
+
+    void altCCalculates() {
+        TypeFigures(c(), WorkedExample);
+        PressKey(Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(c().txtHP->text(), QStringLiteral("27.36"));
+    }
+
+    void altRResets() {
+        TypeFigures(c(), WorkedExample);
+        PressKey(Qt::Key_R, Qt::AltModifier);
+        QTRY_COMPARE(c().txtCar->text(), QString());
+        QCOMPARE(c().cmbSpeed->currentText(), QStringLiteral("125"));
+        QCOMPARE(FocusName(), QStringLiteral("txtCar"));
+    }
+
+    void altXExits() {
+        QSignalSpy exit(c().cmdExit, &QPushButton::clicked);
+        PressKey(Qt::Key_X, Qt::AltModifier);
+        QTRY_COMPARE(exit.size(), 1);
+        QTRY_VERIFY(!shown->form().isVisible());
+    }
+
+    void weightFieldsRefuseANinthCharacter_data() {
+        QTest::addColumn<QString>("field");
+        for (const char* field : {"txtCar", "txtPlunger", "txtRatedLoad"})
+            QTest::newRow(field) << field;
+    }
+    void weightFieldsRefuseANinthCharacter() {
+        QFETCH(QString, field);
+        TypeInto(c().byName(field), QStringLiteral("123456789"));
+        QCOMPARE(qobject_cast<QLineEdit*>(c().byName(field))->text(), QStringLiteral("12345678"));
+    }
+
+    void comboBoxesTakeLongerTexts_data() {
+        QTest::addColumn<QString>("field");
+        for (const char* field : {"cmbSpeed", "cmbForce", "cmbEfficiency"})
+            QTest::newRow(field) << field;
+    }
+    void comboBoxesTakeLongerTexts() {
+        QFETCH(QString, field);
+        TypeInto(c().byName(field), QStringLiteral("1234567890.5"));
+        QCOMPARE(qobject_cast<QComboBox*>(c().byName(field))->currentText(),
+                 QStringLiteral("1234567890.5"));
+    }
+
+    void resultCannotBeTypedIntoOrDeleted() {
+        TypeFigures(c(), WorkedExample);
+        PressKey(Qt::Key_Return);
+        QCOMPARE(c().txtHP->text(), QStringLiteral("27.36"));
+        QTest::mouseClick(c().txtHP, Qt::LeftButton);
+        QCOMPARE(FocusName(), QStringLiteral("txtHP"));
+        for (int key : {Qt::Key_5, Qt::Key_Backspace, Qt::Key_Delete})
+            PressKey(key);
+        QTest::keyClick(c().txtHP, Qt::Key_A, Qt::ControlModifier);
+        PressKey(Qt::Key_Delete);
+        QCOMPARE(c().txtHP->text(), QStringLiteral("27.36"));
+    }
+};
+
+QTEST_MAIN(Keyboard)
+#include "test_keyboard.moc"
