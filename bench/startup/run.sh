@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# Start-up benchmark: how long Quorvel takes until its window is mapped, and how much memory it
+# holds then, against a bare Qt dialog built with the same compiler and flags.
+#
+#   bench/startup/run.sh [--runs N] [--no-build] [BUILD_DIR]
+#
+# BUILD_DIR defaults to build/release, which is configured as a Release build if it does not
+# exist yet. Both programs are started alternately on a private Xvfb server, so that drift in
+# the machine's load touches both alike; the first start of each only warms the caches.
+set -euo pipefail
+
+# A desktop session has a session bus; without one, every Qt start first tries to launch one.
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-run-session >/dev/null; then
+    exec dbus-run-session -- "$0" "$@"
+fi
+
+repo=$(cd "$(dirname "$0")/../.." && pwd)
+runs=25
+build=1
+build_dir=$repo/build/release
+while [ $# -gt 0 ]; do
+    case $1 in
+        --runs) runs=$2; shift 2 ;;
+        --no-build) build=0; shift ;;
+        -*) echo "usage: $0 [--runs N] [--no-build] [BUILD_DIR]" >&2; exit 2 ;;
+        *) build_dir=$1; shift ;;
+    esac
+done
+if [ "$runs" -lt 20 ]; then
+    echo "start-up: at least 20 runs of each are needed for a steady median" >&2
+    exit 2
+fi
+
+if [ "$build" = 1 ]; then
+    if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+        cmake -S "$repo" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
+    fi
+    cmake --build "$build_dir" -j2 --target quorvel startup_baseline_dialog startup_map_probe
+fi
+build_type=$(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$build_dir/CMakeCache.txt")
+quorvel=$build_dir/window/quorvel
+baseline=$build_dir/bench/startup/startup_baseline_dialog
+probe=$build_dir/bench/startup/startup_map_probe
+
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# -displayfd picks a free display, so parallel runs never collide.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ "$(wc -l <"$work/display")" -ge 1 ] && break
+    sleep 0.1
+done
+if [ "$(wc -l <"$work/display")" -lt 1 ]; then
+    echo "start-up: Xvfb did not start:" >&2
+    cat "$work/xvfb.log" >&2
+    exit 1
+fi
+export DISPLAY=":$(head -n 1 "$work/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+# A desktop session provides a private runtime directory; without one Qt warns on every start.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    export XDG_RUNTIME_DIR=$work/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
+
+measure() { # program name -> appends "ms kB" to $work/name
+    if ! "$probe" "$1" >>"$work/$2" 2>>"$work/programs.log"; then
+        echo "start-up: measuring $1 failed:" >&2
+        cat "$work/programs.log" >&2
+        exit 1
+    fi
+}
+
+measure "$quorvel" warmup
+measure "$baseline" warmup
+for _ in $(seq "$runs"); do
+    measure "$quorvel" quorvel
+    measure "$baseline" baseline
+done
+
+median() { # column file
+    cut -d ' ' -f "$1" "$2" | sort -n |
+        awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+q_ms=$(median 1 "$work/quorvel")
+b_ms=$(median 1 "$work/baseline")
+q_kb=$(median 2 "$work/quorvel")
+b_kb=$(median 2 "$work/baseline")
+
+awk -v runs="$runs" -v type="${build_type:-unset}" -v qms="$q_ms" -v bms="$b_ms" \
+    -v qkb="$q_kb" -v bkb="$b_kb" 'BEGIN {
+    time_ratio = qms / bms
+    memory_ratio = qkb / bkb
+    printf "Start-up, medians of %d runs each (build type %s), window mapped / resident memory\n",
+           runs, type
+    printf "  quorvel          %8.1f ms   %7.1f MiB\n", qms, qkb / 1024
+    printf "  baseline dialog  %8.1f ms   %7.1f MiB\n", bms, bkb / 1024
+    printf "  ratio            %8.2f      %7.2f      (targets: at most 1.20 each)\n",
+           time_ratio, memory_ratio
+    printf "  time %s, memory %s\n", time_ratio <= 1.2 ? "met" : "MISSED",
+           memory_ratio <= 1.2 ? "met" : "MISSED"
+}'
