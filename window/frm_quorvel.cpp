@@ -1,6 +1,7 @@
 #include "window/frm_quorvel.h"
 
 #include "calc/calculate.h"
+#include "window/field_colour.h"
 #include "window/form_fonts.h"
 #include "window/form_layout.h"
 #include "window/form_texts.h"
@@ -81,12 +82,6 @@ QPushButton* NewButton(QWidget* parent, const char* name, Twips place, std::stri
     return button;
 }
 
-void SetBase(QWidget* field, const QColor& colour) {
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, colour);
-    field->setPalette(palette);
-}
-
 } // namespace
 
 frmQuorvel::frmQuorvel(QWidget* parent)
@@ -142,7 +137,7 @@ void frmQuorvel::createControls() {
     txtHP->setFont(FormFont(FieldFontPixels));
     txtHP->setReadOnly(true);
     txtHP->setFocusPolicy(Qt::ClickFocus);
-    SetBase(txtHP, QColor(255, 255, 0));
+    SetFieldBackground(txtHP, QColor(255, 255, 0));
 
     Label1[6] = NewLabel(client, "Label1", layout::Label1[6], texts::Label1[6], FieldFontPixels);
     for (std::size_t i = 0; i < Label1.size(); ++i)
@@ -239,7 +234,7 @@ void frmQuorvel::setText(calc::FieldId field, std::string_view text) {
 }
 
 void frmQuorvel::setBackground(calc::FieldId field, calc::Colour colour) {
-    SetBase(control(field), QColor(colour.red, colour.green, colour.blue));
+    SetFieldBackground(control(field), QColor(colour.red, colour.green, colour.blue));
 }
 
 void frmQuorvel::setFocus(calc::FieldId field) {

@@ -1,5 +1,7 @@
 #include "window/frm_quorvel.h"
 
+#include "window/field_colour.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -18,9 +20,7 @@ void frmQuorvel::ClearResult() {
 }
 
 void frmQuorvel::setWhite(QWidget* field) {
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    field->setPalette(palette);
+    quorvel::SetFieldBackground(field, Qt::white);
 }
 
 void frmQuorvel::txtCar_Change() {

@@ -62,12 +62,16 @@ case $yellow_box in
 *) fail "no yellow result field on the screen ($yellow_box)" ;;
 esac
 before=$(yellow_share "$out/typed.png")
-awk -v s="$before" 'BEGIN { exit !(s > 0.999) }' || fail "result field not empty before Enter ($before)"
+awk -v s="$before" 'BEGIN { exit !(s > 0.995) }' || fail "result field not empty before Enter ($before)"
 
 xdotool key Return
-sleep 1
-import -window root "$out/result.png"
-after=$(yellow_share "$out/result.png")
+# A busy machine may take a while to paint; look again for up to ten seconds.
+for _ in $(seq 20); do
+    sleep 0.5
+    import -window root "$out/result.png"
+    after=$(yellow_share "$out/result.png")
+    awk -v s="$after" 'BEGIN { exit !(s < 0.97) }' && break
+done
 awk -v s="$after" 'BEGIN { exit !(s < 0.97) }' || fail "no result text in the result field ($after)"
 visible=$(xdotool search --onlyvisible --pid "$app_pid" --name '.' | wc -l)
 [ "$visible" -eq 1 ] || fail "$visible windows open after Enter (a message box?)"

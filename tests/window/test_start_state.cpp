@@ -6,6 +6,7 @@
 #include "window/frm_quorvel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QToolTip>
 
 #include <memory>
 
@@ -267,6 +269,31 @@ private slots:
         QWidget* control = c().byName(name);
         QVERIFY(control);
         QCOMPARE(control->toolTip(), tooltip);
+    }
+
+    void restingThePointerShowsTheTooltip_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("shows");
+        QTest::newRow("Label1(4)") << "Label1(4)" << true;
+        QTest::newRow("cmdExit") << "cmdExit" << true;
+        QTest::newRow("Label1(6)") << "Label1(6)" << false;
+        QTest::newRow("txtCar") << "txtCar" << false;
+        QTest::newRow("cmbForce") << "cmbForce" << false;
+    }
+    void restingThePointerShowsTheTooltip() {
+        QFETCH(QString, name);
+        QFETCH(bool, shows);
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+        QWidget* control = c().byName(name);
+        const QPoint centre = control->rect().center();
+        QHelpEvent rest(QEvent::ToolTip, centre, control->mapToGlobal(centre));
+        QApplication::sendEvent(control, &rest);
+        if (shows)
+            QTRY_COMPARE(QToolTip::text(), control->toolTip());
+        else
+            QVERIFY(QToolTip::text().isEmpty());
+        QToolTip::hideText();
     }
 
     void buttonsAccessKeysDefaultAndMenu() {
