@@ -98,6 +98,7 @@ frmQuorvel::frmQuorvel(QWidget* parent)
     createControls();
     chainTabStops();
     connectHandlers();
+    describeForScreenReaders();
     setFixedSize(client->width(), menuBar->height() + client->height());
     txtCar->setFocus();
 }

@@ -15,7 +15,8 @@
 //
 // The handlers carry the names of the events they serve: control, underscore, event.
 // frm_quorvel.cpp builds the window and holds the commands; frm_quorvel_fields.cpp holds the
-// small behaviours of the fields, labels and background.
+// small behaviours of the fields, labels and background; frm_quorvel_accessibility.cpp what a
+// screen reader says for each control.
 
 #include "calc/calculator_view.h"
 
@@ -79,6 +80,7 @@ private:
     void createMenu();
     void chainTabStops();
     void connectHandlers();
+    void describeForScreenReaders();
     void TextSelected();
     void ClearResult();
     void setWhite(QWidget* field);
