@@ -3,18 +3,27 @@
 #
 #   scripts/screenshot.sh OUTPUT.png                    the window as it starts
 #   scripts/screenshot.sh --worked-example OUTPUT.png   after typing 3000, 1000, 2500 and Enter
+#   scripts/screenshot.sh --scale 2 ... OUTPUT.png      on a screen of twice the density
 #
 # The program is build/default/window/quorvel unless QUORVEL_PROGRAM names another. Needs Xvfb,
 # xdotool and ImageMagick (scripts/setup.sh installs them).
 set -euo pipefail
 
 worked_example=false
-if [ "${1-}" = --worked-example ]; then
-    worked_example=true
+scale=1
+while [ $# -gt 1 ]; do
+    case $1 in
+    --worked-example) worked_example=true ;;
+    --scale)
+        scale=${2-}
+        shift
+        ;;
+    *) break ;;
+    esac
     shift
-fi
-if [ $# -ne 1 ]; then
-    echo "usage: $0 [--worked-example] OUTPUT.png" >&2
+done
+if [ $# -ne 1 ] || ! [[ $scale =~ ^[1-4]$ ]]; then
+    echo "usage: $0 [--worked-example] [--scale 1|2|3|4] OUTPUT.png" >&2
     exit 2
 fi
 output=$1
@@ -34,12 +43,15 @@ trap cleanup EXIT
 
 # -displayfd picks a free display number and reports it, so parallel runs never collide.
 exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# The screen grows with the scale, so that the window still fits on it.
+Xvfb -displayfd "$display_fd" -screen 0 $((1024 * scale))x$((768 * scale))x24 -nolisten tcp \
+    >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 read -r -t 20 -u "$display_fd" display_number || { cat "$work/xvfb.log" >&2; exit 1; }
 exec {display_fd}<&-
 export DISPLAY=:$display_number
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+export QT_SCALE_FACTOR=$scale
 
 "$program" >"$work/quorvel.log" 2>&1 &
 app_pid=$!
