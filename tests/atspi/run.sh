@@ -20,7 +20,7 @@ cleanup() {
         # The bus services go when the session bus goes, a moment after it; wait for them before
         # taking their X server away.
         for _ in $(seq 50); do
-            pgrep -g "$group" >/dev/null || break
+            kill -0 -- -"$group" 2>/dev/null || break
             sleep 0.1
         done
         kill -- -"$group" 2>/dev/null || true
