@@ -53,8 +53,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# -displayfd picks a free display, so parallel runs never collide.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# -displayfd picks a free display, so parallel runs never collide; -noreset keeps the server
+# accepting connections between runs instead of resetting when the last client leaves.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do
     [ "$(wc -l <"$work/display")" -ge 1 ] && break

@@ -47,7 +47,7 @@ fail() {
 }
 
 # -displayfd picks a free display, so that parallel tests never collide.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do
     [ "$(wc -l <"$work/display")" -ge 1 ] && break
