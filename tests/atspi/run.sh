@@ -31,8 +31,11 @@ cleanup() {
 trap cleanup EXIT
 trap "exit 143" TERM INT
 
+# -noreset: the accessibility bus launcher visits the X server before the program does, and a
+# server that resets when its last client leaves refuses the program if it comes just then.
 exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp -noreset \
+    >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 read -r -t 20 -u "$display_fd" display_number || { cat "$work/xvfb.log" >&2; exit 1; }
 exec {display_fd}<&-

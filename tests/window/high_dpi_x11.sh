@@ -25,9 +25,11 @@ fail() {
     exit 1
 }
 
-# Room for the window at twice its size.
+# Room for the window at twice its size. -noreset: the second program must not arrive while the
+# server resets after the first one left.
 exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 2048x1536x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
+Xvfb -displayfd "$display_fd" -screen 0 2048x1536x24 -nolisten tcp -noreset \
+    >"$out/xvfb.log" 2>&1 &
 xvfb_pid=$!
 read -r -t 20 -u "$display_fd" display_number || fail "Xvfb did not start: $(cat "$out/xvfb.log")"
 exec {display_fd}<&-
@@ -44,7 +46,8 @@ measure() {
     app_pid=$!
     window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$app_pid" | head -n 1) || true
     [ -n "$window" ] || fail "no window at scale $scale: $(cat "$out/quorvel-$scale.log")"
-    geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p')
+    geometry=$(xdotool getwindowgeometry "$window" |
+        sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p')
     icon=$(xprop -id "$window" _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x [0-9]*).*/\1/p' |
         sort -n | tail -n 1)
     # The window paints a moment after it is mapped; wait until the yellow field shows.
@@ -65,8 +68,8 @@ measure 1
 read -r width1 height1 icon1 yellow_width1 yellow_height1 <<<"${measured[*]}"
 measure 2
 read -r width2 height2 icon2 yellow_width2 yellow_height2 <<<"${measured[*]}"
-echo "scale 1: window ${width1}x${height1}, result field ${yellow_width1}x${yellow_height1}, largest icon $icon1"
-echo "scale 2: window ${width2}x${height2}, result field ${yellow_width2}x${yellow_height2}, largest icon $icon2"
+echo "scale 1: window ${width1}x$height1, result field ${yellow_width1}x$yellow_height1, icon $icon1"
+echo "scale 2: window ${width2}x$height2, result field ${yellow_width2}x$yellow_height2, icon $icon2"
 
 [ "$width2" -eq $((2 * width1)) ] && [ "$height2" -eq $((2 * height1)) ] ||
     fail "the window is not twice the size at scale 2"
