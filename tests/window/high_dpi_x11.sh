@@ -68,8 +68,8 @@ measure 1
 read -r width1 height1 icon1 yellow_width1 yellow_height1 <<<"${measured[*]}"
 measure 2
 read -r width2 height2 icon2 yellow_width2 yellow_height2 <<<"${measured[*]}"
-echo "scale 1: window ${width1}x$height1, result field ${yellow_width1}x$yellow_height1, icon $icon1"
-echo "scale 2: window ${width2}x$height2, result field ${yellow_width2}x$yellow_height2, icon $icon2"
+echo "scale 1: window ${width1}x$height1, field ${yellow_width1}x$yellow_height1, icon $icon1"
+echo "scale 2: window ${width2}x$height2, field ${yellow_width2}x$yellow_height2, icon $icon2"
 
 [ "$width2" -eq $((2 * width1)) ] && [ "$height2" -eq $((2 * height1)) ] ||
     fail "the window is not twice the size at scale 2"
