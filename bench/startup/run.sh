@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Start-up benchmark: how long Quorvel takes until its window is mapped, and how much memory it
-# holds then, against a bare Qt dialog built with the same compiler and flags.
+# holds then, against a bare Qt dialog built with the same compiler and flags (the targets), and
+# for reading the figures, against that dialog with one line of text.
 #
 #   bench/startup/run.sh [--runs N] [--no-build] [BUILD_DIR]
 #
 # BUILD_DIR defaults to build/release, which is configured as a Release build if it does not
-# exist yet. Both programs are started alternately on a private Xvfb server, so that drift in
-# the machine's load touches both alike; the first start of each only warms the caches.
+# exist yet. The programs are started in turn on a private Xvfb server, so that drift in the
+# machine's load touches all alike; the first start of each only warms the caches.
 set -euo pipefail
 
 # A desktop session has a session bus; without one, every Qt start first tries to launch one.
@@ -32,14 +33,18 @@ if [ "$runs" -lt 20 ]; then
 fi
 
 if [ "$build" = 1 ]; then
-    if [ ! -f "$build_dir/CMakeCache.txt" ]; then
-        cmake -S "$repo" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
-    fi
-    cmake --build "$build_dir" -j2 --target quorvel startup_baseline_dialog startup_map_probe
+    # A new build directory is made for Release; an existing one keeps its type but is brought up
+    # to date with the tree.
+    release=()
+    [ -f "$build_dir/CMakeCache.txt" ] || release=(-DCMAKE_BUILD_TYPE=Release)
+    cmake -S "$repo" -B "$build_dir" "${release[@]}" >/dev/null
+    cmake --build "$build_dir" -j2 --target quorvel startup_baseline_dialog startup_text_dialog \
+        startup_map_probe
 fi
 build_type=$(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$build_dir/CMakeCache.txt")
 quorvel=$build_dir/window/quorvel
 baseline=$build_dir/bench/startup/startup_baseline_dialog
+text_dialog=$build_dir/bench/startup/startup_text_dialog
 probe=$build_dir/bench/startup/startup_map_probe
 
 work=$(mktemp -d)
@@ -82,11 +87,14 @@ measure() { # program name -> appends "ms kB" to $work/name
     fi
 }
 
-measure "$quorvel" warmup
-measure "$baseline" warmup
+programs=(quorvel baseline text_dialog)
+for name in "${programs[@]}"; do
+    measure "${!name}" warmup
+done
 for _ in $(seq "$runs"); do
-    measure "$quorvel" quorvel
-    measure "$baseline" baseline
+    for name in "${programs[@]}"; do
+        measure "${!name}" "$name"
+    done
 done
 
 median() { # column file
@@ -94,25 +102,34 @@ median() { # column file
         awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
-q_ms=$(median 1 "$work/quorvel")
-b_ms=$(median 1 "$work/baseline")
-q_kb=$(median 2 "$work/quorvel")
-b_kb=$(median 2 "$work/baseline")
-q_anon=$(median 3 "$work/quorvel")
-b_anon=$(median 3 "$work/baseline")
+row() { # name label: "label ms kB anon-kB"
+    echo "$2 $(median 1 "$work/$1") $(median 2 "$work/$1") $(median 3 "$work/$1")"
+}
 
-awk -v runs="$runs" -v type="${build_type:-unset}" -v qms="$q_ms" -v bms="$b_ms" \
-    -v qkb="$q_kb" -v bkb="$b_kb" -v qanon="$q_anon" -v banon="$b_anon" 'BEGIN {
-    time_ratio = qms / bms
-    memory_ratio = qkb / bkb
-    printf "Start-up, medians of %d runs each (build type %s)\n", runs, type
-    printf "                   window mapped   resident (VmRSS)   of it private (RssAnon)\n"
-    printf "  quorvel          %10.1f ms   %12.1f MiB   %17.1f MiB\n", qms, qkb / 1024,
-           qanon / 1024
-    printf "  baseline dialog  %10.1f ms   %12.1f MiB   %17.1f MiB\n", bms, bkb / 1024,
-           banon / 1024
-    printf "  ratio            %10.2f      %12.2f       %17.2f\n", time_ratio, memory_ratio,
-           qanon / banon
-    printf "  targets (ratio at most 1.20): time %s, memory %s\n",
-           time_ratio <= 1.2 ? "met" : "MISSED", memory_ratio <= 1.2 ? "met" : "MISSED"
-}'
+{
+    row quorvel quorvel
+    row baseline baseline
+    row text_dialog text
+} | awk -v runs="$runs" -v type="${build_type:-unset}" '
+    { ms[$1] = $2; kb[$1] = $3; anon[$1] = $4 }
+    END {
+        printf "Start-up, medians of %d runs each (build type %s)\n", runs, type
+        printf "                                  mapped      VmRSS   RssAnon (private)\n"
+        show("quorvel", "quorvel")
+        show("baseline", "bare dialog")
+        show("text", "dialog with a label")
+        time_ratio = ms["quorvel"] / ms["baseline"]
+        memory_ratio = kb["quorvel"] / kb["baseline"]
+        ratio("quorvel / bare dialog", time_ratio, memory_ratio, anon["quorvel"] / anon["baseline"])
+        ratio("quorvel / dialog with a label", ms["quorvel"] / ms["text"], kb["quorvel"] / kb["text"],
+              anon["quorvel"] / anon["text"])
+        printf "  targets (quorvel / bare dialog at most 1.20): time %s, memory %s\n",
+               time_ratio <= 1.2 ? "met" : "MISSED", memory_ratio <= 1.2 ? "met" : "MISSED"
+    }
+    function show(key, label) {
+        printf "  %-29s %5.1f ms  %5.1f MiB  %5.1f MiB\n", label, ms[key], kb[key] / 1024,
+               anon[key] / 1024
+    }
+    function ratio(label, time, memory, private) {
+        printf "  %-29s %5.2f     %5.2f      %5.2f\n", label, time, memory, private
+    }'
