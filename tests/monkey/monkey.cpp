@@ -145,9 +145,17 @@ int Monkey::below(int bound) {
     return static_cast<int>(random_() % static_cast<std::uint32_t>(bound));
 }
 
+// The coordinates are drawn one after the other: the order in which a compiler evaluates
+// function arguments would otherwise decide which gets which number, and a seed would not
+// replay the same actions in a build from another compiler.
+QPoint Monkey::pointWithin(const QRect& area) {
+    const int x = below(area.width());
+    const int y = below(area.height());
+    return area.topLeft() + QPoint(x, y);
+}
+
 QPoint Monkey::pointIn(const QWidget& control, const QWidget& client) {
-    const QPoint inControl(below(control.width()), below(control.height()));
-    return control.mapTo(&client, inControl);
+    return control.mapTo(&client, pointWithin(control.rect()));
 }
 
 Action Monkey::act(QWidget& form, const testing::Controls& c) {
@@ -223,7 +231,7 @@ Action Monkey::act(QWidget& form, const testing::Controls& c) {
         action = openListWithMouse(form, c);
         break;
     case Move::ClickAnywhere:
-        action = click(form, c, QPoint(below(c.client->width()), below(c.client->height())));
+        action = click(form, c, pointWithin(c.client->rect()));
         break;
     case Move::ClickCalculate:
         action = click(form, c, pointIn(*c.cmdCalculate, *c.client));
@@ -300,7 +308,8 @@ Action Monkey::typeFigure(QWidget& form) {
         for (int digits = below(5); digits > 0; --digits)
             figure += QChar(u'0' + below(10));
     } else if (kind < 7) {
-        figure = QString::number(below(1000)) + QLatin1Char('.') + QString::number(below(100));
+        figure = QString::number(below(1000)) + QLatin1Char('.');
+        figure += QString::number(below(100));
     } else if (kind < 9) {
         figure = Latin1(anyOf(Presets));
     } else {
@@ -326,8 +335,7 @@ Action Monkey::openListWithMouse(QWidget& form, const testing::Controls& c) {
     option.subControls = QStyle::SC_All;
     const QRect arrow =
         box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, box);
-    const QPoint inBox = arrow.topLeft() + QPoint(below(arrow.width()), below(arrow.height()));
-    return click(form, c, box->mapTo(c.client, inBox));
+    return click(form, c, box->mapTo(c.client, pointWithin(arrow)));
 }
 
 Action Monkey::click(QWidget& form, const testing::Controls& c, QPoint inClient) {
@@ -342,7 +350,7 @@ Action Monkey::click(QWidget& form, const testing::Controls& c, QPoint inClient)
 
 Action Monkey::clickHelpMenu(QWidget& form, const testing::Controls& c) {
     const QRect title = c.menuBar->actionGeometry(c.mnuHelp->menuAction());
-    const QPoint inBar = title.topLeft() + QPoint(below(title.width()), below(title.height()));
+    const QPoint inBar = pointWithin(title);
     QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier,
                       c.menuBar->mapTo(&form, inBar));
     return Action{QStringLiteral("Help@%1,%2").arg(inBar.x()).arg(inBar.y())};
@@ -363,7 +371,7 @@ QString Monkey::closeOpenList() {
                 break;
         } else if (way == 3) {
             // Never (0,0): QTest takes that as "the middle of the window".
-            const QPoint at(1 + below(list->width() - 1), 1 + below(list->height() - 1));
+            const QPoint at = pointWithin(list->rect().adjusted(1, 1, 0, 0));
             QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
             done.append(QStringLiteral("@%1,%2").arg(at.x()).arg(at.y()));
         } else {

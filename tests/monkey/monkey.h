@@ -7,6 +7,7 @@
 #include <random>
 
 class QPoint;
+class QRect;
 class QWidget;
 
 namespace quorvel::testing {
@@ -46,6 +47,7 @@ private:
     template <typename Item, std::size_t Count> const Item& anyOf(const Item (&items)[Count]) {
         return items[static_cast<std::size_t>(below(static_cast<int>(Count)))];
     }
+    QPoint pointWithin(const QRect& area);
     QPoint pointIn(const QWidget& control, const QWidget& client);
 
     Action typeCharacter(QWidget& form);
