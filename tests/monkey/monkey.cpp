@@ -179,10 +179,6 @@ Action Monkey::act(QWidget& form, const testing::Controls& c) {
         action.mustExit = action.mayExit = exitHasFocus;
         return action;
     };
-    const auto exits = [](Action action) {
-        action.mustExit = action.mayExit = true;
-        return action;
-    };
 
     Action action;
     switch (move) {
@@ -270,12 +266,14 @@ Action Monkey::act(QWidget& form, const testing::Controls& c) {
         action.mustExit = !menuBarHasFocus;
         break;
     case Move::AltX:
-        action = exits(key("A-X", Qt::Key_X, Qt::AltModifier));
+        action = key("A-X", Qt::Key_X, Qt::AltModifier);
+        action.mayExit = true;
+        action.mustExit = !menuBarHasFocus;
         break;
     case Move::CloseWindow:
         // What the title bar's close button does: the window system asks the window to close.
         window->close();
-        action = exits(Action{QStringLiteral("Close")});
+        action = Action{QStringLiteral("Close"), true, true};
         break;
     }
     WaitForAnimatedClicks(c);

@@ -23,11 +23,12 @@ struct Action {
     // a drop-down list what was done in it: "[v3 Ret]", "[^1 Ret]", "[@40,25]", "[Esc]". A figure
     // typed whole is quoted, after "^A" when the field's text was selected first: "^A'2500'".
     QString token;
-    // It presses Exit: Alt+X, closing the window, a click on the Exit button (the hidden Text1
-    // beneath it included), Enter or Space while Exit has the focus, and Esc unless the menu
-    // bar has the focus (after a menu was left with Esc, the next Esc leaves the menu bar).
+    // It presses Exit: closing the window, a click on the Exit button (the hidden Text1 beneath
+    // it included), Enter or Space while Exit has the focus, and Esc or Alt+X unless the menu
+    // bar has the focus (a menu left with Esc leaves the menu bar with the keyboard, and the
+    // next Esc only takes it back from there).
     bool mustExit = false;
-    // It can press Exit: the above, and Esc wherever the focus is.
+    // It can press Exit: the above, and Esc or Alt+X wherever the focus is.
     bool mayExit = false;
 };
 
