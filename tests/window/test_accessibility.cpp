@@ -4,10 +4,8 @@
 // and text can be read. Fields are looked up by name in the accessible tree, as a screen reader
 // looks for them, not through the widgets.
 
-#include "tests/window/support/form_access.h"
-#include "tests/window/support/message_boxes.h"
+#include "tests/window/support/shown_form_test.h"
 #include "window/form_texts.h"
-#include "window/frm_quorvel.h"
 
 #include "calc/dialog_texts.h"
 
@@ -21,16 +19,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
-
 using namespace quorvel;
 using namespace quorvel::testing;
 
 namespace {
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QAccessibleInterface* Accessible(QObject* object) {
     return QAccessible::queryAccessibleInterface(object);
@@ -73,29 +65,16 @@ void Press(QAccessibleInterface* button) {
 
 } // namespace
 
-class Accessibility : public QObject {
+class Accessibility : public ShownFormTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ShownForm> shown;
-    std::unique_ptr<ModalWatchdog> watchdog;
-    const Controls& c() const { return shown->controls(); }
-    QAccessibleInterface* window() { return Accessible(&shown->form()); }
+    QAccessibleInterface* window() { return Accessible(&form()); }
 
 private slots:
-    void init() {
-        watchdog = std::make_unique<ModalWatchdog>();
-        shown = std::make_unique<ShownForm>();
-        QVERIFY(c().complete());
-    }
-    void cleanup() {
-        shown.reset();
-        watchdog.reset();
-    }
-
     void windowNamedByItsCaption() {
         QCOMPARE(window()->role(), QAccessible::Dialog);
-        QCOMPARE(window()->text(QAccessible::Name), shown->form().windowTitle());
+        QCOMPARE(window()->text(QAccessible::Name), form().windowTitle());
     }
 
     void lineEditsNamedByTheirLabels_data() {

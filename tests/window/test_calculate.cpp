@@ -1,9 +1,7 @@
 // The Calculate command end to end through the real widgets: figures typed key by key, the
 // button pressed, boxes answered as a user would, and the window looked at afterwards.
 
-#include "tests/window/support/form_access.h"
-#include "tests/window/support/message_boxes.h"
-#include "window/frm_quorvel.h"
+#include "tests/window/support/shown_form_test.h"
 
 #include "calc/dialog_texts.h"
 
@@ -12,34 +10,15 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
-
 using namespace quorvel::testing;
 
-Q_DECLARE_METATYPE(Figures)
-
-namespace {
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-const QStringList InputFields{"txtCar",   "txtPlunger", "txtRatedLoad",
-                              "cmbSpeed", "cmbForce",   "cmbEfficiency"};
-
-} // namespace
-
-class Calculate : public QObject {
+class Calculate : public ShownFormTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ShownForm> shown;
-    std::unique_ptr<ModalWatchdog> watchdog;
-    const Controls& c() const { return shown->controls(); }
-
     QStringList redFields() const {
         QStringList red;
-        for (const QString& name : InputFields) {
+        for (const QString& name : InputFieldNames) {
             if (Background(c().byName(name)) == QColor(Qt::red))
                 red.append(name);
         }
@@ -47,16 +26,6 @@ private:
     }
 
 private slots:
-    void init() {
-        watchdog = std::make_unique<ModalWatchdog>();
-        shown = std::make_unique<ShownForm>();
-        QVERIFY(c().complete());
-    }
-    void cleanup() {
-        shown.reset();
-        watchdog.reset();
-    }
-
     void scenarios_data() {
         QTest::addColumn<Figures>("figures");
         QTest::addColumn<QStringList>("boxes");

@@ -1,9 +1,7 @@
 // Reset, Exit and Help > Formula on the real window, and that closing the window in any way ends
 // the program.
 
-#include "tests/window/support/form_access.h"
-#include "tests/window/support/message_boxes.h"
-#include "window/frm_quorvel.h"
+#include "tests/window/support/shown_form_test.h"
 
 #include "calc/dialog_texts.h"
 
@@ -15,8 +13,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-
-#include <memory>
 
 using namespace quorvel::testing;
 
@@ -44,27 +40,12 @@ Screen Look(const Controls& c) {
     return screen;
 }
 
-QStringList Items(const QComboBox* box) {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items.append(box->itemText(i));
-    return items;
-}
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
-class Commands : public QObject {
+class Commands : public ShownFormTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ShownForm> shown;
-    std::unique_ptr<ModalWatchdog> watchdog;
-    const Controls& c() const { return shown->controls(); }
-
     void expectStartValues() {
         for (QLineEdit* box : {c().txtCar, c().txtPlunger, c().txtRatedLoad})
             QCOMPARE(box->text(), QString());
@@ -72,25 +53,12 @@ private:
         QCOMPARE(c().cmbForce->currentText(), QStringLiteral("33000"));
         QCOMPARE(c().cmbEfficiency->currentText(), QStringLiteral("90"));
         QCOMPARE(c().txtHP->text(), QString());
-        for (QWidget* field :
-             {static_cast<QWidget*>(c().txtCar), static_cast<QWidget*>(c().txtPlunger),
-              static_cast<QWidget*>(c().txtRatedLoad), static_cast<QWidget*>(c().cmbSpeed),
-              static_cast<QWidget*>(c().cmbForce), static_cast<QWidget*>(c().cmbEfficiency)})
-            QCOMPARE(Background(field), QColor(Qt::white));
+        for (const QString& field : InputFieldNames)
+            QCOMPARE(Background(c().byName(field)), QColor(Qt::white));
         QCOMPARE(FocusName(), QStringLiteral("txtCar"));
     }
 
 private slots:
-    void init() {
-        watchdog = std::make_unique<ModalWatchdog>();
-        shown = std::make_unique<ShownForm>();
-        QVERIFY(c().complete());
-    }
-    void cleanup() {
-        shown.reset();
-        watchdog.reset();
-    }
-
     void resetAfterARejectedCarWeight() {
         {
             MessageBoxAnswerer answerer;
@@ -212,7 +180,7 @@ private slots:
             else if (way == "Alt+X")
                 PressKey(Qt::Key_X, Qt::AltModifier);
             else if (way == "title bar")
-                shown->form().close();
+                form().close();
             else
                 QCoreApplication::quit();
         });
@@ -222,7 +190,7 @@ private slots:
         fallback.start(10'000);
         QCOMPARE(QApplication::exec(), 0);
         QCOMPARE(exit.size(), 1);
-        QVERIFY(!shown->form().isVisible());
+        QVERIFY(!form().isVisible());
     }
 };
 

@@ -2,9 +2,7 @@
 // entering a weight field selects its text, clicks on labels and background park the focus in
 // the hidden Text1, and the combo boxes neither grow their lists nor complete typed figures.
 
-#include "tests/window/support/form_access.h"
-#include "tests/window/support/message_boxes.h"
-#include "window/frm_quorvel.h"
+#include "tests/window/support/shown_form_test.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -13,8 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
-#include <memory>
 
 using namespace quorvel::testing;
 
@@ -26,23 +22,12 @@ QString FieldText(QWidget* field) {
     return qobject_cast<QLineEdit*>(field)->text();
 }
 
-QStringList Items(const QComboBox* box) {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items.append(box->itemText(i));
-    return items;
-}
-
 } // namespace
 
-class FieldBehaviour : public QObject {
+class FieldBehaviour : public ShownFormTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ShownForm> shown;
-    std::unique_ptr<ModalWatchdog> watchdog;
-    const Controls& c() const { return shown->controls(); }
-
     void calculate() {
         MessageBoxAnswerer answerer;
         QTest::mouseClick(c().cmdCalculate, Qt::LeftButton);
@@ -67,16 +52,6 @@ private:
     }
 
 private slots:
-    void init() {
-        watchdog = std::make_unique<ModalWatchdog>();
-        shown = std::make_unique<ShownForm>();
-        QVERIFY(c().complete());
-    }
-    void cleanup() {
-        shown.reset();
-        watchdog.reset();
-    }
-
     // Each row makes its field the first refused one, then types a digit into it.
     void aTypedFigureClearsTheResultAndTheRedMark_data() {
         QTest::addColumn<QString>("field");

@@ -3,9 +3,7 @@
 // device pixels to each, every caption and figure still fits its control in the face and sizes
 // the factor gives, and the icon comes at the device size without blending colours.
 
-#include "tests/window/support/form_access.h"
-#include "tests/window/support/message_boxes.h"
-#include "window/frm_quorvel.h"
+#include "tests/window/support/shown_form_test.h"
 #include "window/program_icon.h"
 
 #include <QComboBox>
@@ -19,7 +17,6 @@
 #include <QTest>
 
 #include <cmath>
-#include <memory>
 
 using namespace quorvel::testing;
 
@@ -84,32 +81,18 @@ const QList<QRgb> Palette16{0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff
 
 } // namespace
 
-class HighDpi : public QObject {
+class HighDpi : public ShownFormTest {
     Q_OBJECT
-
-private:
-    std::unique_ptr<ShownForm> shown;
-    std::unique_ptr<ModalWatchdog> watchdog;
-    const Controls& c() const { return shown->controls(); }
 
 private slots:
     void initTestCase() { qInfo("scale factor %g", ScaleFactor()); }
-    void init() {
-        watchdog = std::make_unique<ModalWatchdog>();
-        shown = std::make_unique<ShownForm>();
-        QVERIFY(c().complete());
-    }
-    void cleanup() {
-        shown.reset();
-        watchdog.reset();
-    }
 
     void windowDrawnAtTheScaleFactor() {
         const qreal factor = ScaleFactor();
-        QCOMPARE(shown->form().devicePixelRatio(), factor);
+        QCOMPARE(form().devicePixelRatio(), factor);
         QCOMPARE(c().client->size(), QSize(515, 452));
-        const QImage image = shown->form().grab().toImage();
-        QCOMPARE(image.size(), shown->form().size() * factor);
+        const QImage image = form().grab().toImage();
+        QCOMPARE(image.size(), form().size() * factor);
         // The result field's yellow fills its place at the device's density.
         const QImage field = c().txtHP->grab().toImage();
         QCOMPARE(field.size(), c().txtHP->size() * factor);
@@ -196,7 +179,7 @@ private slots:
     void iconSharpAtTheDevicesSize() {
         QFETCH(int, size);
         const qreal factor = ScaleFactor();
-        const QIcon icon = shown->form().windowIcon();
+        const QIcon icon = form().windowIcon();
         QVERIFY(icon.availableSizes().contains(QSize(64, 64)));
         const QImage image =
             icon.pixmap(QSize(size, size), factor).toImage().convertToFormat(QImage::Format_ARGB32);

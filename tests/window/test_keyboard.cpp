@@ -1,9 +1,7 @@
 // The keyboard: tab cycle, Enter and Esc, access keys, the menu shortcut and the weight fields'
 // eight-character limit, all with real key events on the window.
 
-#include "tests/window/support/form_access.h"
-#include "tests/window/support/message_boxes.h"
-#include "window/frm_quorvel.h"
+#include "tests/window/support/shown_form_test.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,29 +12,12 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <memory>
-
 using namespace quorvel::testing;
 
-class Keyboard : public QObject {
+class Keyboard : public ShownFormTest {
     Q_OBJECT
 
-private:
-    std::unique_ptr<ShownForm> shown;
-    std::unique_ptr<ModalWatchdog> watchdog;
-    const Controls& c() const { return shown->controls(); }
-
 private slots:
-    void init() {
-        watchdog = std::make_unique<ModalWatchdog>();
-        shown = std::make_unique<ShownForm>();
-        QVERIFY(c().complete());
-    }
-    void cleanup() {
-        shown.reset();
-        watchdog.reset();
-    }
-
     void tabVisitsTheNineStopsInOrder() {
         const QStringList order{"txtPlunger", "txtRatedLoad",  "cmbSpeed",
                                 "cmbForce",   "cmbEfficiency", "cmdCalculate",
@@ -108,7 +89,7 @@ private slots:
         QSignalSpy exit(c().cmdExit, &QPushButton::clicked);
         PressKey(Qt::Key_Escape);
         QCOMPARE(exit.size(), 1);
-        QVERIFY(!shown->form().isVisible());
+        QVERIFY(!form().isVisible());
     }
 
     void ctrlFShowsTheFormula() {
@@ -144,7 +125,7 @@ private slots:
         QSignalSpy exit(c().cmdExit, &QPushButton::clicked);
         PressKey(Qt::Key_X, Qt::AltModifier);
         QTRY_COMPARE(exit.size(), 1);
-        QTRY_VERIFY(!shown->form().isVisible());
+        QTRY_VERIFY(!form().isVisible());
     }
 
     void weightFieldsRefuseANinthCharacter_data() {

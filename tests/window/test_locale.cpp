@@ -4,9 +4,7 @@
 // locale the system does not have leaves "." and no grouping; typed figures keep "." as their
 // decimal mark whatever the locale.
 
-#include "tests/window/support/form_access.h"
-#include "tests/window/support/message_boxes.h"
-#include "window/frm_quorvel.h"
+#include "tests/window/support/shown_form_test.h"
 
 #include "calc/figures.h"
 
@@ -15,11 +13,8 @@
 #include <QTest>
 
 #include <locale>
-#include <memory>
 
 using namespace quorvel::testing;
-
-Q_DECLARE_METATYPE(Figures)
 
 namespace {
 
@@ -39,13 +34,8 @@ wchar_t DecimalMark() {
 
 } // namespace
 
-class Locale : public QObject {
+class Locale : public ShownFormTest {
     Q_OBJECT
-
-private:
-    std::unique_ptr<ShownForm> shown;
-    std::unique_ptr<ModalWatchdog> watchdog;
-    const Controls& c() const { return shown->controls(); }
 
 private slots:
     void initTestCase() {
@@ -54,14 +44,8 @@ private slots:
         QVERIFY2(DecimalMark() == L',',
                  "the German locale is missing on this system: scripts/setup.sh generates it");
     }
-    void init() {
-        watchdog = std::make_unique<ModalWatchdog>();
-        shown = std::make_unique<ShownForm>();
-        QVERIFY(c().complete());
-    }
     void cleanup() {
-        shown.reset();
-        watchdog.reset();
+        ShownFormTest::cleanup();
         TakeUpLocale(German);
     }
 

@@ -1,9 +1,7 @@
 // The window as the program starts it: controls, places, fonts, colours, texts, tooltips, lists,
 // menu, caption and the focus.
 
-#include "tests/window/support/form_access.h"
-#include "tests/window/support/message_boxes.h"
-#include "window/frm_quorvel.h"
+#include "tests/window/support/shown_form_test.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,31 +17,14 @@
 #include <QTest>
 #include <QToolTip>
 
-#include <memory>
-
 using namespace quorvel::testing;
 
-class StartState : public QObject {
+class StartState : public ShownFormTest {
     Q_OBJECT
 
-private:
-    std::unique_ptr<ShownForm> shown;
-    std::unique_ptr<ModalWatchdog> watchdog;
-    const Controls& c() const { return shown->controls(); }
-
 private slots:
-    void init() {
-        watchdog = std::make_unique<ModalWatchdog>();
-        shown = std::make_unique<ShownForm>();
-        QVERIFY(c().complete());
-    }
-    void cleanup() {
-        shown.reset();
-        watchdog.reset();
-    }
-
     void nineteenControlsOfTheirKinds() {
-        QCOMPARE(shown->form().findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly).size(), 0);
+        QCOMPARE(form().findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly).size(), 0);
         QCOMPARE(c().client->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly).size(), 5);
         QCOMPARE(c().client->findChildren<QComboBox*>(Qt::FindDirectChildrenOnly).size(), 3);
         QCOMPARE(c().client->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly).size(), 3);
@@ -92,29 +73,28 @@ private slots:
         QVERIFY(menuHeight > 0);
         QCOMPARE(c().menuBar->geometry().topLeft(), QPoint(0, 0));
         QCOMPARE(c().client->geometry(), QRect(0, menuHeight, 515, 452));
-        QCOMPARE(shown->form().size(), QSize(515, 452 + menuHeight));
+        QCOMPARE(form().size(), QSize(515, 452 + menuHeight));
         QVERIFY(!c().menuBar->isNativeMenuBar());
     }
 
     void fixedSize() {
-        QCOMPARE(shown->form().minimumSize(), shown->form().size());
-        QCOMPARE(shown->form().maximumSize(), shown->form().size());
+        QCOMPARE(form().minimumSize(), form().size());
+        QCOMPARE(form().maximumSize(), form().size());
     }
 
     void centredOnTheScreen() {
-        const QRect screen = shown->form().screen()->availableGeometry();
-        const QPoint offset = shown->form().frameGeometry().center() - screen.center();
+        const QRect screen = form().screen()->availableGeometry();
+        const QPoint offset = form().frameGeometry().center() - screen.center();
         QVERIFY2(offset.manhattanLength() <= 2,
                  qPrintable(QStringLiteral("off centre by %1,%2").arg(offset.x()).arg(offset.y())));
     }
 
     void caption() {
-        QCOMPARE(shown->form().windowTitle(),
-                 QStringLiteral(" Quorvel             www.quorvel.example"));
+        QCOMPARE(form().windowTitle(), QStringLiteral(" Quorvel             www.quorvel.example"));
     }
 
     void iconInBothSizes() {
-        const QList<QSize> sizes = shown->form().windowIcon().availableSizes();
+        const QList<QSize> sizes = form().windowIcon().availableSizes();
         QVERIFY(sizes.contains(QSize(16, 16)));
         QVERIFY(sizes.contains(QSize(32, 32)));
     }
@@ -155,10 +135,7 @@ private slots:
         QFETCH(QStringList, items);
         auto* box = qobject_cast<QComboBox*>(c().byName(name));
         QVERIFY(box);
-        QStringList shown;
-        for (int i = 0; i < box->count(); ++i)
-            shown.append(box->itemText(i));
-        QCOMPARE(shown, items);
+        QCOMPARE(Items(box), items);
         QVERIFY(box->isEditable());
         QCOMPARE(box->insertPolicy(), QComboBox::NoInsert);
         QVERIFY(!box->completer());
@@ -215,11 +192,8 @@ private slots:
 
     void inputFieldsStartWithTheStandardBackground() {
         const QColor standard = QApplication::palette(c().txtCar).color(QPalette::Base);
-        for (QWidget* field :
-             {static_cast<QWidget*>(c().txtCar), static_cast<QWidget*>(c().txtPlunger),
-              static_cast<QWidget*>(c().txtRatedLoad), static_cast<QWidget*>(c().cmbSpeed),
-              static_cast<QWidget*>(c().cmbForce), static_cast<QWidget*>(c().cmbEfficiency)})
-            QCOMPARE(Background(field), standard);
+        for (const QString& field : InputFieldNames)
+            QCOMPARE(Background(c().byName(field)), standard);
     }
 
     void weightFieldsTakeEightCharacters() {

@@ -85,6 +85,13 @@ QColor Background(const QWidget* field) {
     return field->palette().color(QPalette::Base);
 }
 
+QStringList Items(const QComboBox* box) {
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items.append(box->itemText(i));
+    return items;
+}
+
 bool WaitForFocus() {
     return QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }, 5000);
 }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QColor>
+#include <QMetaType>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <memory>
+#include <string_view>
 
 class QAction;
 class QComboBox;
@@ -45,6 +48,10 @@ struct Controls {
 
 Controls FindControls(const QWidget& form);
 
+// The six input fields' names, in field order.
+inline const QStringList InputFieldNames{"txtCar",   "txtPlunger", "txtRatedLoad",
+                                         "cmbSpeed", "cmbForce",   "cmbEfficiency"};
+
 // A frmQuorvel shown and active, with its controls found, as the program starts it.
 class ShownForm {
 public:
@@ -64,6 +71,14 @@ private:
 
 // The background colour a field shows (its Base role).
 QColor Background(const QWidget* field);
+
+// The items of a combo box's list, in their order.
+QStringList Items(const QComboBox* box);
+
+// One of the core's UTF-8 texts as Qt holds it.
+inline QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // The name of the widget that has the keyboard focus, "" when none. After a message box closes
 // the window becomes active again a little later, as under a window manager; this waits for a
@@ -90,3 +105,5 @@ void TypeFigures(const Controls& controls, const Figures& figures);
 void PressKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
 } // namespace quorvel::testing
+
+Q_DECLARE_METATYPE(quorvel::testing::Figures)
