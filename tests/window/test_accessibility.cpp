@@ -80,10 +80,10 @@ private slots:
     void lineEditsNamedByTheirLabels_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("label");
-        QTest::newRow("txtCar") << "txtCar" << 0;
-        QTest::newRow("txtPlunger") << "txtPlunger" << 1;
-        QTest::newRow("txtRatedLoad") << "txtRatedLoad" << 2;
-        QTest::newRow("txtHP") << "txtHP" << 6;
+        RowFor("txtCar") << 0;
+        RowFor("txtPlunger") << 1;
+        RowFor("txtRatedLoad") << 2;
+        RowFor("txtHP") << 6;
     }
     void lineEditsNamedByTheirLabels() {
         QFETCH(QString, field);
@@ -101,9 +101,9 @@ private slots:
     void comboBoxesNamedByTheirLabels_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("label");
-        QTest::newRow("cmbSpeed") << "cmbSpeed" << 3;
-        QTest::newRow("cmbForce") << "cmbForce" << 4;
-        QTest::newRow("cmbEfficiency") << "cmbEfficiency" << 5;
+        RowFor("cmbSpeed") << 3;
+        RowFor("cmbForce") << 4;
+        RowFor("cmbEfficiency") << 5;
     }
     void comboBoxesNamedByTheirLabels() {
         QFETCH(QString, field);
@@ -129,7 +129,7 @@ private slots:
                                       "cmbSpeed", "cmbForce",   "cmbEfficiency"};
         for (std::size_t i = 0; i < std::size(fields); ++i)
             QTest::newRow(fields[i]) << fields[i] << Q(texts::tipLabel1[i]);
-        QTest::newRow("txtHP") << "txtHP" << QString();
+        RowFor("txtHP") << QString();
     }
     void fieldsDescribedByTheirLabelsTooltips() {
         QFETCH(QString, field);
@@ -153,9 +153,9 @@ private slots:
     void buttonsNamedWithoutTheAccessKeyMark_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("description");
-        QTest::newRow("Calculate") << "Calculate" << Q(texts::tipCalculate);
-        QTest::newRow("Reset") << "Reset" << Q(texts::tipReset);
-        QTest::newRow("Exit") << "Exit" << Q(texts::tipExit);
+        RowFor("Calculate") << Q(texts::tipCalculate);
+        RowFor("Reset") << Q(texts::tipReset);
+        RowFor("Exit") << Q(texts::tipExit);
     }
     void buttonsNamedWithoutTheAccessKeyMark() {
         QFETCH(QString, name);

@@ -56,18 +56,12 @@ private slots:
     void aTypedFigureClearsTheResultAndTheRedMark_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("refused");
-        QTest::newRow("txtCar") << "txtCar"
-                                << "0";
-        QTest::newRow("txtPlunger") << "txtPlunger"
-                                    << "-1";
-        QTest::newRow("txtRatedLoad") << "txtRatedLoad"
-                                      << "x";
-        QTest::newRow("cmbSpeed") << "cmbSpeed"
-                                  << "0";
-        QTest::newRow("cmbForce") << "cmbForce"
-                                  << "40000";
-        QTest::newRow("cmbEfficiency") << "cmbEfficiency"
-                                       << "101";
+        RowFor("txtCar") << "0";
+        RowFor("txtPlunger") << "-1";
+        RowFor("txtRatedLoad") << "x";
+        RowFor("cmbSpeed") << "0";
+        RowFor("cmbForce") << "40000";
+        RowFor("cmbEfficiency") << "101";
     }
     void aTypedFigureClearsTheResultAndTheRedMark() {
         QFETCH(QString, field);
@@ -159,7 +153,7 @@ private slots:
         QTest::addColumn<QPoint>("point"); // inside the target; (-1,-1) for its centre
         for (int i = 0; i < 7; ++i)
             QTest::addRow("Label1(%d)", i) << QStringLiteral("Label1(%1)").arg(i) << QPoint(-1, -1);
-        QTest::newRow("Label2") << "Label2" << QPoint(-1, -1);
+        RowFor("Label2") << QPoint(-1, -1);
         QTest::newRow("background") << "client" << QPoint(10, 440);
     }
     void clicksOnLabelsAndBackgroundParkTheFocus() {
@@ -197,7 +191,7 @@ private slots:
     void enterKeepsTheListsFixed_data() {
         QTest::addColumn<QString>("field");
         for (const char* field : {"cmbSpeed", "cmbForce", "cmbEfficiency"})
-            QTest::newRow(field) << field;
+            RowFor(field);
     }
     void enterKeepsTheListsFixed() {
         QFETCH(QString, field);

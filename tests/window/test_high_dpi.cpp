@@ -144,15 +144,11 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("figure");
         for (const char* weight : {"txtCar", "txtPlunger", "txtRatedLoad"})
-            QTest::newRow(weight) << weight << "88888888"; // the 8-character limit
-        QTest::newRow("cmbSpeed") << "cmbSpeed"
-                                  << "125";
-        QTest::newRow("cmbForce") << "cmbForce"
-                                  << "33000";
-        QTest::newRow("cmbEfficiency") << "cmbEfficiency"
-                                       << "100";
-        QTest::newRow("txtHP") << "txtHP"
-                               << "1,234.57";
+            RowFor(weight) << "88888888"; // the 8-character limit
+        RowFor("cmbSpeed") << "125";
+        RowFor("cmbForce") << "33000";
+        RowFor("cmbEfficiency") << "100";
+        RowFor("txtHP") << "1,234.57";
     }
     void figuresFitTheirFields() {
         QFETCH(QString, field);

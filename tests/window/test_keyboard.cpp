@@ -54,7 +54,7 @@ private slots:
         QTest::addColumn<QString>("field");
         for (const char* field : {"txtCar", "txtPlunger", "txtRatedLoad", "cmbSpeed", "cmbForce",
                                   "cmbEfficiency", "txtHP", "Text1"})
-            QTest::newRow(field) << field;
+            RowFor(field);
     }
     void enterInAnyFieldCalculates() {
         QFETCH(QString, field);
@@ -81,7 +81,7 @@ private slots:
     void escPressesExitAndClosesTheWindow_data() {
         QTest::addColumn<QString>("field");
         for (const char* field : {"txtCar", "cmbForce", "txtHP", "cmdCalculate", "Text1"})
-            QTest::newRow(field) << field;
+            RowFor(field);
     }
     void escPressesExitAndClosesTheWindow() {
         QFETCH(QString, field);
@@ -131,7 +131,7 @@ private slots:
     void weightFieldsRefuseANinthCharacter_data() {
         QTest::addColumn<QString>("field");
         for (const char* field : {"txtCar", "txtPlunger", "txtRatedLoad"})
-            QTest::newRow(field) << field;
+            RowFor(field);
     }
     void weightFieldsRefuseANinthCharacter() {
         QFETCH(QString, field);
@@ -142,7 +142,7 @@ private slots:
     void comboBoxesTakeLongerTexts_data() {
         QTest::addColumn<QString>("field");
         for (const char* field : {"cmbSpeed", "cmbForce", "cmbEfficiency"})
-            QTest::newRow(field) << field;
+            RowFor(field);
     }
     void comboBoxesTakeLongerTexts() {
         QFETCH(QString, field);

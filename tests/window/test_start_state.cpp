@@ -123,12 +123,10 @@ private slots:
     void presetListsInTheirOrder_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("items");
-        QTest::newRow("cmbSpeed") << "cmbSpeed" << QStringList{"50",  "75",  "90",  "100",
-                                                               "110", "120", "125", "150"};
-        QTest::newRow("cmbForce") << "cmbForce" << QStringList{"33000", "32000", "31000", "30000",
-                                                               "29000", "28000", "27000"};
-        QTest::newRow("cmbEfficiency")
-            << "cmbEfficiency" << QStringList{"100", "95", "90", "85", "80", "75", "70", "65"};
+        RowFor("cmbSpeed") << QStringList{"50", "75", "90", "100", "110", "120", "125", "150"};
+        RowFor("cmbForce") << QStringList{"33000", "32000", "31000", "30000",
+                                          "29000", "28000", "27000"};
+        RowFor("cmbEfficiency") << QStringList{"100", "95", "90", "85", "80", "75", "70", "65"};
     }
     void presetListsInTheirOrder() {
         QFETCH(QString, name);
@@ -204,38 +202,30 @@ private slots:
     void tooltipsCharacterForCharacter_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("tooltip");
-        QTest::newRow("cmdCalculate") << "cmdCalculate"
-                                      << " Calculate horsepower ";
-        QTest::newRow("cmdReset") << "cmdReset"
-                                  << " Reset all fields ";
-        QTest::newRow("cmdExit") << "cmdExit"
-                                 << " Exit program ";
-        QTest::newRow("Label2") << "Label2"
-                                << " You may make a specific entry in all of the fields....it "
-                                   "cannot be negative and it must fall within certain "
-                                   "parameters ";
+        RowFor("cmdCalculate") << " Calculate horsepower ";
+        RowFor("cmdReset") << " Reset all fields ";
+        RowFor("cmdExit") << " Exit program ";
+        RowFor("Label2") << " You may make a specific entry in all of the fields....it "
+                            "cannot be negative and it must fall within certain "
+                            "parameters ";
         const char* plate = " This is the weight that should be indicated on the data plate ";
-        QTest::newRow("Label1(0)") << "Label1(0)" << plate;
-        QTest::newRow("Label1(1)") << "Label1(1)"
-                                   << " This is the weight that should be indicated on the data "
-                                      "plate ( Could be the weight of the cylinder if it is "
-                                      "attached to the car ) ";
-        QTest::newRow("Label1(2)") << "Label1(2)" << plate;
-        QTest::newRow("Label1(3)")
-            << "Label1(3)"
+        RowFor("Label1(0)") << plate;
+        RowFor("Label1(1)") << " This is the weight that should be indicated on the data "
+                               "plate ( Could be the weight of the cylinder if it is "
+                               "attached to the car ) ";
+        RowFor("Label1(2)") << plate;
+        RowFor("Label1(3)")
             << " This is the rated speed that should be indicated on the data plate ";
-        QTest::newRow("Label1(4)") << "Label1(4)"
-                                   << " Typically 33000 - The force required to raise 33,000 "
-                                      "pounds at the rate of one foot per minute ( 1 horsepower "
-                                      ") ( Norvath's Dictionary ) ";
-        QTest::newRow("Label1(5)") << "Label1(5)"
-                                   << " This number will usually be less than unity ( 100% ) "
-                                      "unless you are using a variant of the foot "
-                                      "pounds-force/minute as the efficiency factor...then it "
-                                      "should be 100% ";
+        RowFor("Label1(4)") << " Typically 33000 - The force required to raise 33,000 "
+                               "pounds at the rate of one foot per minute ( 1 horsepower "
+                               ") ( Norvath's Dictionary ) ";
+        RowFor("Label1(5)") << " This number will usually be less than unity ( 100% ) "
+                               "unless you are using a variant of the foot "
+                               "pounds-force/minute as the efficiency factor...then it "
+                               "should be 100% ";
         for (const char* none : {"Label1(6)", "txtCar", "txtPlunger", "txtRatedLoad", "cmbSpeed",
                                  "cmbForce", "cmbEfficiency", "txtHP", "Text1"})
-            QTest::newRow(none) << none << QString();
+            RowFor(none) << QString();
     }
     void tooltipsCharacterForCharacter() {
         QFETCH(QString, name);
@@ -248,11 +238,11 @@ private slots:
     void restingThePointerShowsTheTooltip_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("shows");
-        QTest::newRow("Label1(4)") << "Label1(4)" << true;
-        QTest::newRow("cmdExit") << "cmdExit" << true;
-        QTest::newRow("Label1(6)") << "Label1(6)" << false;
-        QTest::newRow("txtCar") << "txtCar" << false;
-        QTest::newRow("cmbForce") << "cmbForce" << false;
+        RowFor("Label1(4)") << true;
+        RowFor("cmdExit") << true;
+        RowFor("Label1(6)") << false;
+        RowFor("txtCar") << false;
+        RowFor("cmbForce") << false;
     }
     void restingThePointerShowsTheTooltip() {
         QFETCH(QString, name);

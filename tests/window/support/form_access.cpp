@@ -66,6 +66,10 @@ Controls FindControls(const QWidget& form) {
     return c;
 }
 
+QTestData& RowFor(const char* name) {
+    return QTest::newRow(name) << QString::fromLatin1(name);
+}
+
 ShownForm::ShownForm()
     : form_(std::make_unique<frmQuorvel>()) {
     controls_ = FindControls(*form_);

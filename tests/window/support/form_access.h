@@ -16,6 +16,7 @@ class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QTestData;
 class QWidget;
 class frmQuorvel;
 
@@ -47,6 +48,9 @@ struct Controls {
 };
 
 Controls FindControls(const QWidget& form);
+
+// A data row tagged with a control's name, which it also holds as its first column.
+QTestData& RowFor(const char* name);
 
 // The six input fields' names, in field order.
 inline const QStringList InputFieldNames{"txtCar",   "txtPlunger", "txtRatedLoad",
