@@ -12,8 +12,9 @@ set -euo pipefail
 program=$1
 expected=$2
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=scripts/lib/xvfb.sh
+source "$here/../../scripts/lib/xvfb.sh"
 work=$(mktemp -d)
-xvfb_pid=
 group=
 cleanup() {
     if [ -n "$group" ]; then
@@ -25,25 +26,19 @@ cleanup() {
         done
         kill -- -"$group" 2>/dev/null || true
     fi
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT
 trap "exit 143" TERM INT
 
-# -noreset: the accessibility bus launcher visits the X server before the program does, and a
-# server that resets when its last client leaves refuses the program if it comes just then.
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp -noreset \
-    >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-read -r -t 20 -u "$display_fd" display_number || { cat "$work/xvfb.log" >&2; exit 1; }
-exec {display_fd}<&-
+# The accessibility bus launcher visits the X server before the program does: the server must
+# not reset in between.
+start_xvfb 1024x768 "$work/xvfb.log" || { cat "$work/xvfb.log" >&2; exit 1; }
 
-export DISPLAY=:$display_number
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
+unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 # Qt publishes its widgets on the bus only while a screen reader asks for them, unless told to.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 

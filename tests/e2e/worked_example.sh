@@ -9,17 +9,18 @@
 # Enter, now holds text; Esc ends the process with status 0. The digits themselves are checked by
 # the Qt tests; here the screenshots are kept in OUTPUT_DIRECTORY for a person to look at.
 set -euo pipefail
+# shellcheck source=scripts/lib/xvfb.sh
+source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
 
 program=$1
 out=$2
 mkdir -p "$out"
 caption=' Quorvel             www.quorvel.example'
 
-xvfb_pid=
 app_pid=
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    stop_xvfb
 }
 trap cleanup EXIT
 fail() {
@@ -27,27 +28,17 @@ fail() {
     exit 1
 }
 
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-xvfb_pid=$!
-read -r -t 20 -u "$display_fd" display_number || fail "Xvfb did not start: $(cat "$out/xvfb.log")"
-exec {display_fd}<&-
-export DISPLAY=:$display_number
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+start_xvfb 1024x768 "$out/xvfb.log" || fail "Xvfb did not start: $(cat "$out/xvfb.log")"
 export LC_ALL=C.UTF-8
 
 "$program" >"$out/quorvel.log" 2>&1 &
 app_pid=$!
-window=$(timeout 30 xdotool search --sync --onlyvisible --name 'Quorvel' | head -n 1) || true
+window=$(find_window 30 --name 'Quorvel')
 [ -n "$window" ] || fail "the window did not appear: $(cat "$out/quorvel.log")"
 [ "$(xdotool getwindowname "$window")" = "$caption" ] || fail "caption is '$(xdotool getwindowname "$window")'"
 xdotool windowfocus --sync "$window"
 
-xdotool type --delay 20 3000
-xdotool key Tab
-xdotool type --delay 20 1000
-xdotool key Tab
-xdotool type --delay 20 2500
+type_weights 20
 sleep 0.5
 import -window root "$out/typed.png"
 

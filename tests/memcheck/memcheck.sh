@@ -21,6 +21,9 @@ if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-run-session >/dev/n
     exec dbus-run-session -- "$0" "$@"
 fi
 
+# shellcheck source=scripts/lib/xvfb.sh
+source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
+
 for tool in valgrind Xvfb xdotool; do
     if ! command -v "$tool" >/dev/null; then
         echo "memcheck: $tool is missing; scripts/setup.sh installs it" >&2
@@ -29,7 +32,6 @@ for tool in valgrind Xvfb xdotool; do
 done
 
 work=$(mktemp -d)
-xvfb_pid=
 program_pid=
 cleanup() {
     for pid in $program_pid $xvfb_pid; do
@@ -46,16 +48,7 @@ fail() {
     exit 1
 }
 
-# -displayfd picks a free display, so that parallel tests never collide.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ "$(wc -l <"$work/display")" -ge 1 ] && break
-    sleep 0.1
-done
-[ "$(wc -l <"$work/display")" -ge 1 ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+start_xvfb 1280x1024 "$work/xvfb.log" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     export XDG_RUNTIME_DIR=$work/runtime
     mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -67,15 +60,10 @@ valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite \
     --log-file="$work/valgrind.log" "$program" &
 program_pid=$!
 
-window=$(timeout "$limit" xdotool search --sync --onlyvisible --name '^ Quorvel ' | head -n 1) ||
-    true
+window=$(find_window "$limit" --name '^ Quorvel ')
 [ -n "$window" ] || fail "the window did not appear within $limit seconds"
 xdotool windowfocus --sync "$window"
-xdotool type 3000
-xdotool key Tab
-xdotool type 1000
-xdotool key Tab
-xdotool type 2500
+type_weights 12
 xdotool key Return
 xdotool key Escape
 

@@ -7,16 +7,17 @@
 # too (so the controls grew with it, not just the frame), and the largest icon the window hands
 # the desktop is 64x64. The screenshots stay in OUTPUT_DIRECTORY for a person to look at.
 set -euo pipefail
+# shellcheck source=scripts/lib/xvfb.sh
+source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
 
 program=$1
 out=$2
 mkdir -p "$out"
 
-xvfb_pid=
 app_pid=
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    stop_xvfb
 }
 trap cleanup EXIT
 trap "exit 143" TERM INT
@@ -25,16 +26,8 @@ fail() {
     exit 1
 }
 
-# Room for the window at twice its size. -noreset: the second program must not arrive while the
-# server resets after the first one left.
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 2048x1536x24 -nolisten tcp -noreset \
-    >"$out/xvfb.log" 2>&1 &
-xvfb_pid=$!
-read -r -t 20 -u "$display_fd" display_number || fail "Xvfb did not start: $(cat "$out/xvfb.log")"
-exec {display_fd}<&-
-export DISPLAY=:$display_number
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+# Room for the window at twice its size. The server must not reset between the two programs.
+start_xvfb 2048x1536 "$out/xvfb.log" || fail "Xvfb did not start: $(cat "$out/xvfb.log")"
 export LC_ALL=C.UTF-8
 
 # Sets `measured` to the window's width and height, the width of the largest icon it offers and
@@ -44,7 +37,7 @@ measure() {
     measured=()
     QT_SCALE_FACTOR=$scale "$program" >"$out/quorvel-$scale.log" 2>&1 &
     app_pid=$!
-    window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$app_pid" | head -n 1) || true
+    window=$(find_window 30 --pid "$app_pid")
     [ -n "$window" ] || fail "no window at scale $scale: $(cat "$out/quorvel-$scale.log")"
     geometry=$(xdotool getwindowgeometry "$window" |
         sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p')

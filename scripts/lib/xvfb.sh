@@ -1,0 +1,51 @@
+# shellcheck shell=bash
+# Sourced by the scripts that run Quorvel on a private X server (Xvfb) and drive it with xdotool.
+
+xvfb_pid=
+
+# start_xvfb WIDTHxHEIGHT LOG
+# Starts Xvfb with a screen of that size, its output going to LOG, and points DISPLAY at it for
+# this script and what it starts, without a Wayland display or a Qt platform overriding it. Sets
+# xvfb_pid. Fails when the server has not reported its display within 20 seconds.
+#
+# -displayfd picks a free display number and reports it, so that parallel runs never collide;
+# -noreset keeps the server from resetting when its last client leaves, which would refuse a
+# client arriving just then (the program after a tool that looked at the screen, say).
+start_xvfb() {
+    local size=$1 log=$2 display_fd display_number
+    exec {display_fd}<> <(:)
+    Xvfb -displayfd "$display_fd" -screen 0 "${size}x24" -nolisten tcp -noreset >"$log" 2>&1 &
+    xvfb_pid=$!
+    if ! read -r -t 20 -u "$display_fd" display_number; then
+        exec {display_fd}<&-
+        return 1
+    fi
+    exec {display_fd}<&-
+    export DISPLAY=:$display_number
+    unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+}
+
+stop_xvfb() {
+    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+}
+
+# find_window SECONDS XDOTOOL_SEARCH_OPTIONS...
+# Prints the first visible window that matches once one is mapped; nothing when none is within
+# SECONDS.
+find_window() {
+    local seconds=$1
+    shift
+    timeout "$seconds" xdotool search --sync --onlyvisible "$@" | head -n 1 || true
+}
+
+# type_weights DELAY_MS
+# Types the worked example's three weights into the focused window, from the car's weight on,
+# with a Tab between them: 3000, 1000 and 2500.
+type_weights() {
+    local delay=$1
+    xdotool type --delay "$delay" 3000
+    xdotool key Tab
+    xdotool type --delay "$delay" 1000
+    xdotool key Tab
+    xdotool type --delay "$delay" 2500
+}
