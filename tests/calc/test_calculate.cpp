@@ -61,6 +61,19 @@ void Enter(RecordingView& view, const Figures& figures) {
     view.setFigures(figures[0], figures[1], figures[2], figures[3], figures[4], figures[5]);
 }
 
+// Enters the figures into fields that an earlier run left red, and forgets what that took.
+void EnterOverRed(RecordingView& view, const Figures& figures) {
+    Enter(view, figures);
+    for (FieldId input : Inputs)
+        view.setBackground(input, Red);
+    view.clearLog();
+}
+
+void PrintFigures(const Figures& figures, std::ostream* out) {
+    for (const std::string& figure : figures)
+        *out << '"' << figure << "\" ";
+}
+
 const Figures WorkedExample{"3000", "1000", "2500", "125", "33000", "90"};
 
 TEST(Calculate, StartValuesReportTheCarWeight) {
@@ -88,10 +101,7 @@ TEST_P(Refused, FirstUnacceptableFigureIsReported) {
     const Refusal& refusal = GetParam();
     const FieldId field = Inputs[refusal.refused];
     RecordingView view;
-    Enter(view, refusal.figures);
-    for (FieldId input : Inputs)
-        view.setBackground(input, Red);
-    view.clearLog();
+    EnterOverRed(view, refusal.figures);
 
     Calculate(view);
 
@@ -140,8 +150,7 @@ struct Acceptance {
 };
 
 void PrintTo(const Acceptance& acceptance, std::ostream* out) {
-    for (const std::string& figure : acceptance.figures)
-        *out << '"' << figure << "\" ";
+    PrintFigures(acceptance.figures, out);
 }
 
 class Accepted : public ::testing::TestWithParam<Acceptance> {};
@@ -221,8 +230,7 @@ struct Failure {
 };
 
 void PrintTo(const Failure& failure, std::ostream* out) {
-    for (const std::string& figure : failure.figures)
-        *out << '"' << figure << "\" ";
+    PrintFigures(failure.figures, out);
 }
 
 class Failed : public ::testing::TestWithParam<Failure> {};
@@ -230,10 +238,7 @@ class Failed : public ::testing::TestWithParam<Failure> {};
 // Nothing is undone: colours stay as the steps left them and the result field is not written.
 TEST_P(Failed, ErrorNoticeOnly) {
     RecordingView view;
-    Enter(view, GetParam().figures);
-    for (FieldId input : Inputs)
-        view.setBackground(input, Red);
-    view.clearLog();
+    EnterOverRed(view, GetParam().figures);
     Calculate(view);
     EXPECT_EQ(view.log(), Join({Passed(GetParam().passed), ErrorNotice}));
     EXPECT_EQ(view.dialogNames(), std::vector<std::string_view>{"msgCalculateError"});

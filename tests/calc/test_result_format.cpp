@@ -13,6 +13,7 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace calc {
 namespace {
@@ -93,6 +94,15 @@ void PrintTo(const LocaleFormatting& formatting, std::ostream* out) {
 
 class LocaleFormat : public ::testing::TestWithParam<LocaleFormatting> {};
 
+// The rows of one convention.
+std::vector<LocaleFormatting> Rows(const std::string& convention, const Punctuation& punctuation,
+                                   std::initializer_list<Formatting> formattings) {
+    std::vector<LocaleFormatting> rows;
+    for (const Formatting& formatting : formattings)
+        rows.push_back({convention, punctuation, formatting.value, formatting.expected});
+    return rows;
+}
+
 TEST_P(LocaleFormat, MarksAndGroupsFromTheWideFacet) {
     const LocaleFormatting& formatting = GetParam();
     EXPECT_EQ(ResultFormat(formatting.value, PunctuationLocale(formatting.punctuation)),
@@ -108,27 +118,26 @@ const Punctuation OneGroup{'.', ',', L'.', L',', std::string{3, CHAR_MAX}};
 // Two-byte UTF-8 marks: U+066B ARABIC DECIMAL SEPARATOR, U+066C ARABIC THOUSANDS SEPARATOR.
 const Punctuation Arabic{'.', ',', L'\u066B', L'\u066C', "\3"};
 
-INSTANTIATE_TEST_SUITE_P(
-    German, LocaleFormat,
-    ::testing::Values(LocaleFormatting{"German", German, 1234.567, "1.234,57"},
-                      LocaleFormatting{"German", German, 1234567.891, "1.234.567,89"},
-                      LocaleFormatting{"German", German, 27.356902356902356, "27,36"},
-                      LocaleFormatting{"German", German, 123.4, "123,40"},
-                      LocaleFormatting{"German", German, 1000, "1.000,00"},
-                      LocaleFormatting{"German", German, 0.5, "0,50"},
-                      LocaleFormatting{"German", German, -1234.5, "-1.234,50"},
-                      LocaleFormatting{"German", German, 999999.999, "1.000.000,00"}));
+INSTANTIATE_TEST_SUITE_P(German, LocaleFormat,
+                         ::testing::ValuesIn(Rows("German", German,
+                                                  {{1234.567, "1.234,57"},
+                                                   {1234567.891, "1.234.567,89"},
+                                                   {27.356902356902356, "27,36"},
+                                                   {123.4, "123,40"},
+                                                   {1000, "1.000,00"},
+                                                   {0.5, "0,50"},
+                                                   {-1234.5, "-1.234,50"},
+                                                   {999999.999, "1.000.000,00"}})));
 
 // U+202F NARROW NO-BREAK SPACE is E2 80 AF in UTF-8; the narrow facet would give a plain space.
 INSTANTIATE_TEST_SUITE_P(French, LocaleFormat,
-                         ::testing::Values(LocaleFormatting{"French", French, 1234.567,
-                                                            "1\xE2\x80\xAF"
-                                                            "234,57"},
-                                           LocaleFormatting{"French", French, 12345678.9,
-                                                            "12\xE2\x80\xAF"
-                                                            "345\xE2\x80\xAF"
-                                                            "678,90"},
-                                           LocaleFormatting{"French", French, 999.5, "999,50"}));
+                         ::testing::ValuesIn(Rows("French", French,
+                                                  {{1234.567, "1\xE2\x80\xAF"
+                                                              "234,57"},
+                                                   {12345678.9, "12\xE2\x80\xAF"
+                                                                "345\xE2\x80\xAF"
+                                                                "678,90"},
+                                                   {999.5, "999,50"}})));
 
 INSTANTIATE_TEST_SUITE_P(
     OtherGroupings, LocaleFormat,
