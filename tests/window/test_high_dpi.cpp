@@ -3,6 +3,7 @@
 // device pixels to each, every caption and figure still fits its control in the face and sizes
 // the factor gives, and the icon comes at the device size without blending colours.
 
+#include "tests/window/support/icon_pixels.h"
 #include "tests/window/support/shown_form_test.h"
 #include "window/program_icon.h"
 
@@ -73,11 +74,6 @@ int TextRoom(const QLineEdit* edit) {
     const QMargins margins = edit->textMargins();
     return contents.width() - margins.left() - margins.right() - 2 * LineEditHorizontalMargin;
 }
-
-// The standard 16-colour palette of Windows, in which the icon is drawn.
-const QList<QRgb> Palette16{0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000080, 0xff800080,
-                            0xff008080, 0xffc0c0c0, 0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00,
-                            0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff};
 
 } // namespace
 
@@ -200,12 +196,8 @@ private slots:
                                  .toImage()
                                  .convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(large.size(), QSize(64, 64));
-        for (int y = 0; y < 64; ++y) {
-            for (int x = 0; x < 64; ++x) {
-                if (large.pixel(x, y) != drawing.pixel(x / 2, y / 2))
-                    QFAIL(qPrintable(QStringLiteral("pixel %1,%2 differs").arg(x).arg(y)));
-            }
-        }
+        const QString difference = BlockDifference(large, drawing);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 };
 

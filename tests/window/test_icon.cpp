@@ -1,6 +1,7 @@
 // The icon: two hand-drawn images in the 16-colour palette with transparency, and the desktop
 // files made from them at build time, which must show exactly the same pixels.
 
+#include "tests/window/support/icon_pixels.h"
 #include "window/program_icon.h"
 
 #include <QFile>
@@ -17,16 +18,13 @@ const QString Drawing16 = QStringLiteral(":/icons/quorvel-16.xpm");
 const QString Drawing32 = QStringLiteral(":/icons/quorvel-32.xpm");
 const QString Built = QStringLiteral(QUORVEL_ICON_DIR);
 
-// The standard 16-colour palette of Windows.
-const QSet<QRgb> Palette16{0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000080, 0xff800080,
-                           0xff008080, 0xffc0c0c0, 0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00,
-                           0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff};
-
 QImage Argb(const QString& path) {
     return QImage(path).convertToFormat(QImage::Format_ARGB32);
 }
 
 } // namespace
+
+using namespace quorvel::testing;
 
 class Icon : public QObject {
     Q_OBJECT
@@ -95,13 +93,8 @@ private slots:
         const QImage drawing = Argb(Drawing32);
         const QImage png = Argb(Built + QStringLiteral("/quorvel-%1.png").arg(size));
         QCOMPARE(png.size(), QSize(size, size));
-        for (int y = 0; y < size; ++y) {
-            for (int x = 0; x < size; ++x) {
-                const QRgb expected = drawing.pixel(x * 32 / size, y * 32 / size);
-                if (png.pixel(x, y) != expected)
-                    QFAIL(qPrintable(QStringLiteral("pixel %1,%2 differs").arg(x).arg(y)));
-            }
-        }
+        const QString difference = BlockDifference(png, drawing);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 
     void icoHoldsBothDrawings() {

@@ -1,9 +1,12 @@
-// The test-support helpers themselves: the answerer records and answers boxes, and the watchdog
-// ends a box nobody expected instead of letting the test hang on it.
+// The test-support helpers themselves: the answerer records and answers boxes, the watchdog ends
+// a box nobody expected instead of letting the test hang on it, and the icon comparison finds a
+// pixel that an enlargement blended.
 
+#include "tests/window/support/icon_pixels.h"
 #include "tests/window/support/message_boxes.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -61,6 +64,16 @@ private slots:
         QCOMPARE(ShowBox("Expected", "answered"), int(QMessageBox::Ok));
         QCOMPARE(answerer.titles(), QStringList{"Expected"});
         QCOMPARE(watchdog.unexpected(), QStringList{});
+    }
+
+    void blockDifferenceNamesTheFirstPixelOutOfItsBlock() {
+        QImage drawing(2, 2, QImage::Format_ARGB32);
+        drawing.fill(Qt::red);
+        drawing.setPixel(1, 0, qRgb(0, 0, 255));
+        QImage doubled = drawing.scaled(4, 4); // nearest pixel, no blending
+        QCOMPARE(BlockDifference(doubled, drawing), QString());
+        doubled.setPixel(2, 1, qRgb(128, 0, 128));
+        QCOMPARE(BlockDifference(doubled, drawing), QStringLiteral("pixel 2,1 differs"));
     }
 };
 
