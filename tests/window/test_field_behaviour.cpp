@@ -188,11 +188,7 @@ private slots:
         QCOMPARE(FocusName(), QStringLiteral("txtPlunger"));
     }
 
-    void enterKeepsTheListsFixed_data() {
-        QTest::addColumn<QString>("field");
-        for (const char* field : {"cmbSpeed", "cmbForce", "cmbEfficiency"})
-            RowFor(field);
-    }
+    void enterKeepsTheListsFixed_data() { FieldRows({"cmbSpeed", "cmbForce", "cmbEfficiency"}); }
     void enterKeepsTheListsFixed() {
         QFETCH(QString, field);
         auto* box = qobject_cast<QComboBox*>(c().byName(field));
@@ -209,22 +205,12 @@ private slots:
     void typedFiguresAreNotCompleted_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("speed 7") << "cmbSpeed"
-                                 << "7";
-        QTest::newRow("speed 1") << "cmbSpeed"
-                                 << "1";
-        QTest::newRow("speed 12") << "cmbSpeed"
-                                  << "12";
-        QTest::newRow("force 3") << "cmbForce"
-                                 << "3";
-        QTest::newRow("force 2") << "cmbForce"
-                                 << "2";
-        QTest::newRow("efficiency 1") << "cmbEfficiency"
-                                      << "1";
-        QTest::newRow("efficiency 7") << "cmbEfficiency"
-                                      << "7";
-        QTest::newRow("efficiency 9") << "cmbEfficiency"
-                                      << "9";
+        for (const char* typed : {"7", "1", "12"})
+            QTest::addRow("speed %s", typed) << "cmbSpeed" << typed;
+        for (const char* typed : {"3", "2"})
+            QTest::addRow("force %s", typed) << "cmbForce" << typed;
+        for (const char* typed : {"1", "7", "9"})
+            QTest::addRow("efficiency %s", typed) << "cmbEfficiency" << typed;
     }
     void typedFiguresAreNotCompleted() {
         QFETCH(QString, field);

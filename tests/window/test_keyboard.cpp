@@ -51,10 +51,8 @@ private slots:
     }
 
     void enterInAnyFieldCalculates_data() {
-        QTest::addColumn<QString>("field");
-        for (const char* field : {"txtCar", "txtPlunger", "txtRatedLoad", "cmbSpeed", "cmbForce",
-                                  "cmbEfficiency", "txtHP", "Text1"})
-            RowFor(field);
+        FieldRows({"txtCar", "txtPlunger", "txtRatedLoad", "cmbSpeed", "cmbForce", "cmbEfficiency",
+                   "txtHP", "Text1"});
     }
     void enterInAnyFieldCalculates() {
         QFETCH(QString, field);
@@ -79,9 +77,7 @@ private slots:
     }
 
     void escPressesExitAndClosesTheWindow_data() {
-        QTest::addColumn<QString>("field");
-        for (const char* field : {"txtCar", "cmbForce", "txtHP", "cmdCalculate", "Text1"})
-            RowFor(field);
+        FieldRows({"txtCar", "cmbForce", "txtHP", "cmdCalculate", "Text1"});
     }
     void escPressesExitAndClosesTheWindow() {
         QFETCH(QString, field);
@@ -129,9 +125,7 @@ private slots:
     }
 
     void weightFieldsRefuseANinthCharacter_data() {
-        QTest::addColumn<QString>("field");
-        for (const char* field : {"txtCar", "txtPlunger", "txtRatedLoad"})
-            RowFor(field);
+        FieldRows({"txtCar", "txtPlunger", "txtRatedLoad"});
     }
     void weightFieldsRefuseANinthCharacter() {
         QFETCH(QString, field);
@@ -139,11 +133,7 @@ private slots:
         QCOMPARE(qobject_cast<QLineEdit*>(c().byName(field))->text(), QStringLiteral("12345678"));
     }
 
-    void comboBoxesTakeLongerTexts_data() {
-        QTest::addColumn<QString>("field");
-        for (const char* field : {"cmbSpeed", "cmbForce", "cmbEfficiency"})
-            RowFor(field);
-    }
+    void comboBoxesTakeLongerTexts_data() { FieldRows({"cmbSpeed", "cmbForce", "cmbEfficiency"}); }
     void comboBoxesTakeLongerTexts() {
         QFETCH(QString, field);
         TypeInto(c().byName(field), QStringLiteral("1234567890.5"));

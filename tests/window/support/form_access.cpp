@@ -70,6 +70,12 @@ QTestData& RowFor(const char* name) {
     return QTest::newRow(name) << QString::fromLatin1(name);
 }
 
+void FieldRows(std::initializer_list<const char*> names) {
+    QTest::addColumn<QString>("field");
+    for (const char* name : names)
+        RowFor(name);
+}
+
 ShownForm::ShownForm()
     : form_(std::make_unique<frmQuorvel>()) {
     controls_ = FindControls(*form_);

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <array>
+#include <initializer_list>
 #include <memory>
 #include <string_view>
 
@@ -51,6 +52,9 @@ Controls FindControls(const QWidget& form);
 
 // A data row tagged with a control's name, which it also holds as its first column.
 QTestData& RowFor(const char* name);
+
+// A data table of one column, "field", with a row for each of these controls.
+void FieldRows(std::initializer_list<const char*> names);
 
 // The six input fields' names, in field order.
 inline const QStringList InputFieldNames{"txtCar",   "txtPlunger", "txtRatedLoad",
