@@ -118,26 +118,24 @@ const Punctuation OneGroup{'.', ',', L'.', L',', std::string{3, CHAR_MAX}};
 // Two-byte UTF-8 marks: U+066B ARABIC DECIMAL SEPARATOR, U+066C ARABIC THOUSANDS SEPARATOR.
 const Punctuation Arabic{'.', ',', L'\u066B', L'\u066C', "\3"};
 
-INSTANTIATE_TEST_SUITE_P(German, LocaleFormat,
-                         ::testing::ValuesIn(Rows("German", German,
-                                                  {{1234.567, "1.234,57"},
-                                                   {1234567.891, "1.234.567,89"},
-                                                   {27.356902356902356, "27,36"},
-                                                   {123.4, "123,40"},
-                                                   {1000, "1.000,00"},
-                                                   {0.5, "0,50"},
-                                                   {-1234.5, "-1.234,50"},
-                                                   {999999.999, "1.000.000,00"}})));
+INSTANTIATE_TEST_SUITE_P(
+    German, LocaleFormat,
+    ::testing::ValuesIn(
+        Rows("German", German,
+             {Formatting{1234.567, "1.234,57"}, Formatting{1234567.891, "1.234.567,89"},
+              Formatting{27.356902356902356, "27,36"}, Formatting{123.4, "123,40"},
+              Formatting{1000, "1.000,00"}, Formatting{0.5, "0,50"},
+              Formatting{-1234.5, "-1.234,50"}, Formatting{999999.999, "1.000.000,00"}})));
 
 // U+202F NARROW NO-BREAK SPACE is E2 80 AF in UTF-8; the narrow facet would give a plain space.
 INSTANTIATE_TEST_SUITE_P(French, LocaleFormat,
                          ::testing::ValuesIn(Rows("French", French,
-                                                  {{1234.567, "1\xE2\x80\xAF"
-                                                              "234,57"},
-                                                   {12345678.9, "12\xE2\x80\xAF"
-                                                                "345\xE2\x80\xAF"
-                                                                "678,90"},
-                                                   {999.5, "999,50"}})));
+                                                  {Formatting{1234.567, "1\xE2\x80\xAF"
+                                                                        "234,57"},
+                                                   Formatting{12345678.9, "12\xE2\x80\xAF"
+                                                                          "345\xE2\x80\xAF"
+                                                                          "678,90"},
+                                                   Formatting{999.5, "999,50"}})));
 
 INSTANTIATE_TEST_SUITE_P(
     OtherGroupings, LocaleFormat,
