@@ -34,6 +34,9 @@ int main(int argc, char* argv[]) {
                    stderr);
         return 1;
     }
+    // The window draws its menu bar itself. Without this, the first menu bar asks the session bus
+    // whether a desktop-wide menu is on offer, a round trip the window would then ignore.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication application(argc, argv);
     QApplication::setApplicationName(Q(quorvel::texts::ProductName));
     QApplication::setApplicationVersion(QStringLiteral(QUORVEL_PRODUCT_VERSION));
