@@ -3,10 +3,9 @@
 #include <QImage>
 #include <QPixmap>
 
-// The drawings are compiled in as the XPM arrays they are. Read as files, each would go through
-// an image reader, and the first reader loads and asks every image-format plugin installed on
-// the system whether it knows the file, which costs the program's start more than the drawings'
-// decoding.
+// The drawings are compiled in as the XPM arrays they are, and each is decoded once, straight
+// from the array. Read as files, every use would open the file, ask the image-format plugins
+// whether one of them claims it, and decode it anew, several times during each start.
 #include "window/icons/quorvel-16.xpm"
 #include "window/icons/quorvel-32.xpm"
 
