@@ -4,23 +4,18 @@
 xvfb_pid=
 
 # start_xvfb WIDTHxHEIGHT LOG
-# Starts Xvfb with a screen of that size, its output going to LOG, and points DISPLAY at it for
-# this script and what it starts, without a Wayland display or a Qt platform overriding it. Sets
-# xvfb_pid. Fails when the server has not reported its display within 20 seconds.
-#
-# -displayfd picks a free display number and reports it, so that parallel runs never collide;
-# -noreset keeps the server from resetting when its last client leaves, which would refuse a
-# client arriving just then (the program after a tool that looked at the screen, say).
+# Starts Xvfb, its output going to LOG, sets xvfb_pid and points DISPLAY at it, with no Wayland
+# display or Qt platform to override it. Fails when no display is reported within 20 seconds.
+# -displayfd picks a free display number, so that parallel runs never collide; -noreset keeps the
+# server from resetting when its last client leaves, which would refuse a client arriving then.
 start_xvfb() {
     local size=$1 log=$2 display_fd display_number
     exec {display_fd}<> <(:)
     Xvfb -displayfd "$display_fd" -screen 0 "${size}x24" -nolisten tcp -noreset >"$log" 2>&1 &
     xvfb_pid=$!
-    if ! read -r -t 20 -u "$display_fd" display_number; then
-        exec {display_fd}<&-
-        return 1
-    fi
+    read -r -t 20 -u "$display_fd" display_number || display_number=
     exec {display_fd}<&-
+    [ -n "$display_number" ] || return 1
     export DISPLAY=:$display_number
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 }
