@@ -15,22 +15,13 @@
 namespace quorvel::monkey {
 namespace {
 
+using testing::Q;
+
 constexpr int WeightMaxLength = 8;
 
 const QStringList SpeedPresets{"50", "75", "90", "100", "110", "120", "125", "150"};
 const QStringList ForcePresets{"33000", "32000", "31000", "30000", "29000", "28000", "27000"};
 const QStringList EfficiencyPresets{"100", "95", "90", "85", "80", "75", "70", "65"};
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QStringList Items(const QComboBox& box) {
-    QStringList items;
-    for (int i = 0; i < box.count(); ++i)
-        items.append(box.itemText(i));
-    return items;
-}
 
 QString Quoted(const QStringList& texts) {
     return QLatin1Char('"') + texts.join(QStringLiteral("\", \"")) + QLatin1Char('"');
@@ -86,9 +77,9 @@ QString BrokenPromise(const testing::Controls& c) {
         {c.cmbEfficiency, &EfficiencyPresets},
     };
     for (const auto& [box, presets] : lists) {
-        if (Items(*box) != *presets)
+        if (testing::Items(box) != *presets)
             return QStringLiteral("the list of %1 became %2")
-                .arg(box->objectName(), Quoted(Items(*box)));
+                .arg(box->objectName(), Quoted(testing::Items(box)));
     }
     if (!c.txtHP->text().isEmpty())
         return ResultBroken(c);
