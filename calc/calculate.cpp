@@ -36,7 +36,9 @@ constexpr Check Checks[] = {
     {FieldId::cmbEfficiency, FullEfficiency, EfficiencyWrong},
 };
 
-double Reading(const CalculatorView& view, FieldId field) { return FieldReading(view.text(field)); }
+double Reading(const CalculatorView& view, FieldId field) {
+    return FieldReading(view.text(field));
+}
 
 // Marks the field white when its figure is acceptable; otherwise red, with its notice.
 bool Accepted(CalculatorView& view, const Check& check) {
@@ -83,13 +85,21 @@ void CalculateTrapped(CalculatorView& view) {
 
 } // namespace
 
-void CarWrong(CalculatorView& view) { ShowNotice(view, msgCarWrong, FieldId::txtCar); }
-void PlungerWrong(CalculatorView& view) { ShowNotice(view, msgPlungerWrong, FieldId::txtPlunger); }
+void CarWrong(CalculatorView& view) {
+    ShowNotice(view, msgCarWrong, FieldId::txtCar);
+}
+void PlungerWrong(CalculatorView& view) {
+    ShowNotice(view, msgPlungerWrong, FieldId::txtPlunger);
+}
 void RatedLoadWrong(CalculatorView& view) {
     ShowNotice(view, msgRatedLoadWrong, FieldId::txtRatedLoad);
 }
-void SpeedWrong(CalculatorView& view) { ShowNotice(view, msgSpeedWrong, FieldId::cmbSpeed); }
-void ForceWrong(CalculatorView& view) { ShowNotice(view, msgForceWrong, FieldId::cmbForce); }
+void SpeedWrong(CalculatorView& view) {
+    ShowNotice(view, msgSpeedWrong, FieldId::cmbSpeed);
+}
+void ForceWrong(CalculatorView& view) {
+    ShowNotice(view, msgForceWrong, FieldId::cmbForce);
+}
 void EfficiencyWrong(CalculatorView& view) {
     ShowNotice(view, msgEfficiencyWrong, FieldId::cmbEfficiency);
 }

@@ -13,12 +13,13 @@ namespace calc {
 class CalculatorView {
 public:
     virtual ~CalculatorView() = default;
-    virtual std::string text(FieldId field) const = 0;               // UTF-8
-    virtual void setText(FieldId field, std::string_view text) = 0; // runs the field's change behaviour
+    virtual std::string text(FieldId field) const = 0; // UTF-8
+    // Runs the field's change behaviour, as an edit by the user would.
+    virtual void setText(FieldId field, std::string_view text) = 0;
     virtual void setBackground(FieldId field, Colour colour) = 0;
     virtual void setFocus(FieldId field) = 0;
-    virtual void focusCalculate() = 0;                          // focus to the Calculate button
-    virtual void showDialog(const DialogText& dialog) = 0;      // modal; returns when closed
+    virtual void focusCalculate() = 0;                     // focus to the Calculate button
+    virtual void showDialog(const DialogText& dialog) = 0; // modal; returns when closed
 };
 
 } // namespace calc

@@ -12,36 +12,30 @@ struct DialogText {
     int style;
 };
 
-inline constexpr DialogText msgCarWrong{
-    "Work with me......\r\n"
-    "is this the correct car weight?",
-    "Car Weight", 0};
+inline constexpr DialogText msgCarWrong{"Work with me......\r\n"
+                                        "is this the correct car weight?",
+                                        "Car Weight", 0};
 
-inline constexpr DialogText msgPlungerWrong{
-    "Work with me......\r\n"
-    "is this the correct weight of the plunger(s)?\r\n"
-    "Every field must have a positive entry.",
-    "Weight of the Plunger(s)", 0};
+inline constexpr DialogText msgPlungerWrong{"Work with me......\r\n"
+                                            "is this the correct weight of the plunger(s)?\r\n"
+                                            "Every field must have a positive entry.",
+                                            "Weight of the Plunger(s)", 0};
 
-inline constexpr DialogText msgRatedLoadWrong{
-    "Work with me......\r\n"
-    "is this the correct rated load?",
-    "Rated Load", 0};
+inline constexpr DialogText msgRatedLoadWrong{"Work with me......\r\n"
+                                              "is this the correct rated load?",
+                                              "Rated Load", 0};
 
-inline constexpr DialogText msgSpeedWrong{
-    "Work with me......\r\n"
-    "is this the correct speed?",
-    "Rated Speed", 0};
+inline constexpr DialogText msgSpeedWrong{"Work with me......\r\n"
+                                          "is this the correct speed?",
+                                          "Rated Speed", 0};
 
-inline constexpr DialogText msgForceWrong{
-    "Work with me......\r\n"
-    "is this the correct foot pounds-force/minute?",
-    "Foot Pounds-Force/Minute", 0};
+inline constexpr DialogText msgForceWrong{"Work with me......\r\n"
+                                          "is this the correct foot pounds-force/minute?",
+                                          "Foot Pounds-Force/Minute", 0};
 
-inline constexpr DialogText msgEfficiencyWrong{
-    "Work with me......\r\n"
-    "is this the correct system efficiency?",
-    "System Efficiency", 0};
+inline constexpr DialogText msgEfficiencyWrong{"Work with me......\r\n"
+                                               "is this the correct system efficiency?",
+                                               "System Efficiency", 0};
 
 inline constexpr DialogText msgForceEfficiency{
     "You have selected a foot pounds-force/minute less \r\n"
@@ -50,10 +44,9 @@ inline constexpr DialogText msgForceEfficiency{
     "See the reason why in the menu item Help/Formula.",
     "Foot Pounds-Force/Minute", 0};
 
-inline constexpr DialogText msgCalculateError{
-    "An error has occurred......\r\n"
-    "please continue working.",
-    "What did you do?", 0};
+inline constexpr DialogText msgCalculateError{"An error has occurred......\r\n"
+                                              "please continue working.",
+                                              "What did you do?", 0};
 
 inline constexpr DialogText msgFormula{
     "The basic formula is:\r\n"

@@ -5,15 +5,19 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
-#include <limits>
+#include <cstdint>
 #include <stdexcept>
 #include <system_error>
 
 namespace calc {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Far beyond any double, and small enough that adding a text's digit count cannot overflow.
 constexpr long long MaxExponent = 1'000'000'000'000'000;
@@ -25,7 +29,7 @@ struct NumberSpan {
     std::size_t end = 0;   // one past its last character
     bool hasDigits = false;
     bool negative = false;
-    long long magnitude = 0; // decimal exponent of the first significant digit, saturated
+    long long magnitude = 0; // decimal exponent of the first significant digit
     bool zero = true;        // every digit is 0
 };
 
@@ -172,8 +176,8 @@ std::string GroupDigits(std::string_view digits, const std::string& grouping,
 std::string ResultFormat(double value, const std::locale& locale) {
     // The largest double has 309 integer digits; to_chars rounds the exact binary value.
     std::array<char, 512> buffer{};
-    const auto [end, error] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 2);
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                            std::chars_format::fixed, 2);
     if (error != std::errc())
         return {};
     std::string_view plain(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
@@ -214,6 +218,8 @@ std::locale UserLocale() {
     }
 }
 
-void UseUserLocale() { std::locale::global(UserLocale()); }
+void UseUserLocale() {
+    std::locale::global(UserLocale());
+}
 
 } // namespace calc

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <stdexcept>
 
 namespace calc {
@@ -41,7 +40,10 @@ public:
 
 private:
     // value x 2^exponent, renormalised so that the significand stays within a double's range.
-    Scaled(double value, int exponent) : Scaled(value) { exponent_ += exponent; }
+    Scaled(double value, int exponent)
+        : Scaled(value) {
+        exponent_ += exponent;
+    }
 
     double significand_ = 0; // 0.5 <= |significand_| < 1, or 0
     int exponent_ = 0;

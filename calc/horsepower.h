@@ -13,9 +13,8 @@ double Horsepower(double car, double plunger, double ratedLoad, double speed, do
 
 // An x87 extended or quadruple long double has the exponent range needed; where long double is
 // only a double, significands with separate exponents stand in for it.
-inline constexpr bool LongDoubleIsWide =
-    std::numeric_limits<long double>::max_exponent >= 16384 &&
-    std::numeric_limits<long double>::digits >= 64;
+inline constexpr bool LongDoubleIsWide = std::numeric_limits<long double>::max_exponent >= 16384 &&
+                                         std::numeric_limits<long double>::digits >= 64;
 
 // The two ways of computing the quotient, both built everywhere so that they can be compared.
 double HorsepowerExtended(double car, double plunger, double ratedLoad, double speed, double force,
