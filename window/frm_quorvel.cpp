@@ -7,6 +7,7 @@
 #include "window/form_texts.h"
 #include "window/message_box.h"
 #include "window/program_icon.h"
+#include "window/qt_text.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -22,10 +23,6 @@
 using namespace quorvel;
 
 namespace {
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString WindowCaption() {
     return QLatin1Char(' ') + Q(texts::ProductName) + QString(13, QLatin1Char(' ')) +

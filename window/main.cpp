@@ -1,7 +1,7 @@
 #include "calc/figures.h"
 #include "window/form_texts.h"
 #include "window/frm_quorvel.h"
-#include "window/program_icon.h"
+#include "window/qt_text.h"
 
 #include <QApplication>
 #include <QString>
@@ -9,10 +9,6 @@
 #include <cstdio>
 
 namespace {
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Without a display the toolkit aborts with a message about plugins; say plainly what is wrong.
 bool DisplayMissing() {
@@ -38,14 +34,16 @@ int main(int argc, char* argv[]) {
     // whether a desktop-wide menu is on offer, a round trip the window would then ignore.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication application(argc, argv);
-    QApplication::setApplicationName(Q(quorvel::texts::ProductName));
+    QApplication::setApplicationName(quorvel::Q(quorvel::texts::ProductName));
     QApplication::setApplicationVersion(QStringLiteral(QUORVEL_PRODUCT_VERSION));
-    QApplication::setWindowIcon(quorvel::ProgramIcon());
     // Results show the decimal mark and grouping of the user's locale; a locale that is not
     // installed falls back to the classic one instead of failing.
     calc::UseUserLocale();
 
     frmQuorvel window;
+    // The message boxes carry the window's flag too; taking it from the window decodes the
+    // drawings once.
+    QApplication::setWindowIcon(window.windowIcon());
     window.show();
     return QApplication::exec();
 }

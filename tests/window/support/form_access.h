@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window/qt_text.h"
+
 #include <QColor>
 #include <QMetaType>
 #include <QString>
@@ -83,10 +85,7 @@ QColor Background(const QWidget* field);
 // The items of a combo box's list, in their order.
 QStringList Items(const QComboBox* box);
 
-// One of the core's UTF-8 texts as Qt holds it.
-inline QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using quorvel::Q;
 
 // The name of the widget that has the keyboard focus, "" when none. After a message box closes
 // the window becomes active again a little later, as under a window manager; this waits for a
