@@ -47,37 +47,22 @@ baseline=$build_dir/bench/startup/startup_baseline_dialog
 text_dialog=$build_dir/bench/startup/startup_text_dialog
 probe=$build_dir/bench/startup/startup_map_probe
 
+# shellcheck source=scripts/lib/xvfb.sh
+source "$repo/scripts/lib/xvfb.sh"
+
 work=$(mktemp -d)
-xvfb_pid=
 cleanup() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-# -displayfd picks a free display, so parallel runs never collide; -noreset keeps the server
-# accepting connections between runs instead of resetting when the last client leaves.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ "$(wc -l <"$work/display")" -ge 1 ] && break
-    sleep 0.1
-done
-if [ "$(wc -l <"$work/display")" -lt 1 ]; then
+if ! start_xvfb 1280x1024 "$work/xvfb.log"; then
     echo "start-up: Xvfb did not start:" >&2
     cat "$work/xvfb.log" >&2
     exit 1
 fi
-export DISPLAY=":$(head -n 1 "$work/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-# A desktop session provides a private runtime directory; without one Qt warns on every start.
-if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
-    export XDG_RUNTIME_DIR=$work/runtime
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-fi
+use_private_runtime_dir "$work"
 
 measure() { # program name -> appends "ms kB" to $work/name
     if ! "$probe" "$1" >>"$work/$2" 2>>"$work/programs.log"; then

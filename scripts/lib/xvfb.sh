@@ -20,6 +20,15 @@ start_xvfb() {
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 }
 
+# use_private_runtime_dir WORK
+# A desktop session provides a private runtime directory; without one Qt warns on every start.
+# Makes one below WORK unless the environment has one.
+use_private_runtime_dir() {
+    [ -z "${XDG_RUNTIME_DIR:-}" ] || return 0
+    export XDG_RUNTIME_DIR=$1/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+}
+
 stop_xvfb() {
     [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
 }

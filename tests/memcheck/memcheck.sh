@@ -49,10 +49,7 @@ fail() {
 }
 
 start_xvfb 1280x1024 "$work/xvfb.log" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
-    export XDG_RUNTIME_DIR=$work/runtime
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-fi
+use_private_runtime_dir "$work"
 
 valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite \
     --errors-for-leak-kinds=definite --error-exitcode=99 --child-silent-after-fork=yes \
