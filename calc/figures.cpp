@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <stdexcept>
 #include <system_error>
 
@@ -120,10 +121,53 @@ double FieldReading(std::string_view text) {
     return value;
 }
 
+namespace {
+
+// The digit zero of every run of decimal digits in Unicode 15.0 (general category Nd), in order;
+// each run holds the digits zero to nine one after another.
+constexpr std::array<char32_t, 68> DecimalDigitZeros{
+    0x0030,  0x0660,  0x06F0,  0x07C0,  0x0966,  0x09E6,  0x0A66,  0x0AE6,  0x0B66,  0x0BE6,
+    0x0C66,  0x0CE6,  0x0D66,  0x0DE6,  0x0E50,  0x0ED0,  0x0F20,  0x1040,  0x1090,  0x17E0,
+    0x1810,  0x1946,  0x19D0,  0x1A80,  0x1A90,  0x1B50,  0x1BB0,  0x1C40,  0x1C50,  0xA620,
+    0xA8D0,  0xA900,  0xA9D0,  0xA9F0,  0xAA50,  0xABF0,  0xFF10,  0x104A0, 0x10D30, 0x11066,
+    0x110F0, 0x11136, 0x111D0, 0x112F0, 0x11450, 0x114D0, 0x11650, 0x116C0, 0x11730, 0x118E0,
+    0x11950, 0x11C50, 0x11D50, 0x11DA0, 0x11F50, 0x16A60, 0x16AC0, 0x16B50, 0x1D7CE, 0x1D7D8,
+    0x1D7E2, 0x1D7EC, 0x1D7F6, 0x1E140, 0x1E2F0, 0x1E4F0, 0x1E950, 0x1FBF0};
+
+bool IsDecimalDigit(char32_t code) {
+    const auto after = std::upper_bound(DecimalDigitZeros.begin(), DecimalDigitZeros.end(), code);
+    return after != DecimalDigitZeros.begin() && code - *std::prev(after) <= 9;
+}
+
+// The UTF-8 character that starts at text[i], moving i past it. A malformed byte stands for
+// itself alone and reads as U+FFFD.
+char32_t NextCharacter(std::string_view text, std::size_t& i) {
+    constexpr char32_t Replacement = 0xFFFD;
+    const auto lead = static_cast<unsigned char>(text[i++]);
+    if (lead < 0x80)
+        return lead;
+    if (lead < 0xC0 || lead >= 0xF8)
+        return Replacement;
+    int following = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
+    char32_t code = lead & (0x3F >> following);
+    for (; following > 0; --following) {
+        if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            return Replacement;
+        code = (code << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
+    }
+    return code;
+}
+
+} // namespace
+
 bool IsWholeFigure(std::string_view text) {
     const NumberSpan span = ScanNumber(text);
     const std::string_view rest = span.hasDigits ? text.substr(span.end) : std::string_view{};
-    return std::none_of(rest.begin(), rest.end(), IsDigit);
+    for (std::size_t i = 0; i < rest.size();) {
+        if (IsDecimalDigit(NextCharacter(rest, i)))
+            return false;
+    }
+    return true;
 }
 
 namespace {

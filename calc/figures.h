@@ -15,7 +15,8 @@ double FieldReading(std::string_view text);
 
 // True when no digit follows the number the text begins with. "2,500" or "12 500" would read as
 // 2 or 12 and undersize the motor a thousandfold, so such figures are refused, while a unit
-// after the number ("150 FPM", "90%") is harmless.
+// after the number ("150 FPM", "90%") is harmless. A digit is any Unicode decimal digit, so that
+// a fullwidth "1２３" (UTF-8) is not taken for 1 either.
 bool IsWholeFigure(std::string_view text);
 
 // The value with exactly two decimals, its decimal mark and digit grouping taken from the

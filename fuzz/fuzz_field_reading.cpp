@@ -1,8 +1,8 @@
 // Arbitrary bytes as a field's text. FieldReading must give a finite value or throw
 // std::overflow_error, give the same answer every time, and agree with the C library's
 // correctly rounded conversion of the number the text begins with; IsWholeFigure must say
-// whether any digit follows that number. Both run under a locale whose decimal mark is ",",
-// because neither may depend on the locale.
+// whether any digit, of any script, follows that number. Both run under a locale whose decimal mark
+// is ",", because neither may depend on the locale.
 
 #include "calc/calculator.h"
 
@@ -118,13 +118,21 @@ void CheckReading(std::string_view text, const std::optional<Span>& number, Read
     Require(Identical(reading, expected));
 }
 
+// An ASCII digit after the number makes it unwhole; beyond ASCII, other scripts' digits do too,
+// so a rest of plain ASCII without a digit is the only sure sign of a whole figure.
 void CheckWholeFigure(std::string_view text, const std::optional<Span>& number, bool whole) {
     bool digitAfter = false;
+    bool plainAscii = true;
     if (number) {
-        for (const char c : text.substr(number->end))
+        for (const char c : text.substr(number->end)) {
             digitAfter = digitAfter || IsDigit(c);
+            plainAscii = plainAscii && static_cast<unsigned char>(c) < 0x80;
+        }
     }
-    Require(whole == !digitAfter);
+    if (digitAfter)
+        Require(!whole);
+    if (plainAscii)
+        Require(whole == !digitAfter);
 }
 
 // A character that cannot continue any number ends the reading where the text ended; a digit
@@ -138,9 +146,11 @@ void CheckAppended(const std::string& text, const std::optional<Span>& number, R
         const std::string longer = text + stop;
         Require(Identical(Read(longer), reading));
         Require(calc::IsWholeFigure(longer) == whole);
-        const std::string grouped = longer + '5';
-        Require(Identical(Read(grouped), reading));
-        Require(calc::IsWholeFigure(grouped) == !number);
+        for (const std::string digit : {"5", "\uFF15"}) { // and a fullwidth five
+            const std::string grouped = longer + digit;
+            Require(Identical(Read(grouped), reading));
+            Require(calc::IsWholeFigure(grouped) == !number);
+        }
     }
 }
 

@@ -175,20 +175,27 @@ TEST_P(WholeFigure, NoDigitFollowsTheNumber) {
     EXPECT_EQ(IsWholeFigure(GetParam().text), GetParam().whole);
 }
 
-INSTANTIATE_TEST_SUITE_P(DigitsAfterTheNumber, WholeFigure,
-                         ::testing::Values(Wholeness{"2,500", false}, Wholeness{"33,000", false},
-                                           Wholeness{"1.5.2", false}, Wholeness{"12 500", false},
-                                           Wholeness{"1,234.5", false},
-                                           Wholeness{"3000 lb 2", false}, Wholeness{"0x10", false},
-                                           Wholeness{"1e5.5", false}, Wholeness{"1e+x5", false},
-                                           Wholeness{"-5 5", false}));
+INSTANTIATE_TEST_SUITE_P(
+    DigitsAfterTheNumber, WholeFigure,
+    ::testing::Values(Wholeness{"2,500", false}, Wholeness{"33,000", false},
+                      Wholeness{"1.5.2", false}, Wholeness{"12 500", false},
+                      Wholeness{"1,234.5", false}, Wholeness{"3000 lb 2", false},
+                      Wholeness{"0x10", false}, Wholeness{"1e5.5", false},
+                      Wholeness{"1e+x5", false}, Wholeness{"-5 5", false},
+                      // fullwidth, Arabic-Indic, Devanagari, bold maths
+                      Wholeness{"1\uFF12\uFF13", false}, Wholeness{"3\u0660\u0660\u0660", false},
+                      Wholeness{"15\uFF10", false}, Wholeness{"2,\u096B00", false},
+                      Wholeness{"9 \U0001D7D7", false}));
 
 INSTANTIATE_TEST_SUITE_P(NothingOrAUnitAfterTheNumber, WholeFigure,
                          ::testing::Values(Wholeness{"3000", true}, Wholeness{"150 FPM", true},
                                            Wholeness{"90%", true}, Wholeness{"3000 lb", true},
                                            Wholeness{"1e5", true}, Wholeness{"2E-3", true},
                                            Wholeness{"1e", true}, Wholeness{"1e+", true},
-                                           Wholeness{" 125 ", true}, Wholeness{"5.", true}));
+                                           Wholeness{" 125 ", true}, Wholeness{"5.", true},
+                                           // superscript two is no decimal digit; a stray byte
+                                           Wholeness{"3000 ft\u00B2", true},
+                                           Wholeness{"3000 \xEF\xBC", true}));
 
 } // namespace
 } // namespace calc
