@@ -23,8 +23,9 @@ bool IsWholeFigure(std::string_view text);
 // locale's wide numpunct facet, as UTF-8 (the narrow facet cannot hold marks such as U+202F).
 std::string ResultFormat(double value, const std::locale& locale = std::locale());
 
-// The locale the user's environment names, or the classic one where it names a locale that is
-// not installed (std::locale("") throws then).
+// The locale the user's environment names, built one category at a time: a category whose locale
+// is not installed stays classic without costing the others theirs, so a missing LC_TIME locale
+// leaves the result's decimal mark and grouping to LC_NUMERIC (std::locale("") would throw).
 std::locale UserLocale();
 
 // Makes UserLocale() the global C++ locale, so that ResultFormat's default follows the user.

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <locale>
 #include <optional>
 #include <random>
@@ -163,22 +164,38 @@ TEST(ResultFormat, DefaultsToTheGlobalLocale) {
     EXPECT_EQ(ResultFormat(1234.567), "1.234,57");
 }
 
-// The program sets the global locale from LC_ALL and friends; the tests change LC_ALL only.
+// The program sets the global locale from LC_ALL and friends; each test starts with none of the
+// variables it may change set, and gets back what was there.
 class UserEnvironment : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (const char* value = std::getenv("LC_ALL"))
-            previous_ = value;
+        for (std::size_t i = 0; i < std::size(Variables); ++i) {
+            if (const char* value = std::getenv(Variables[i]))
+                previous_[i] = value;
+            unsetenv(Variables[i]);
+        }
     }
     void TearDown() override {
-        if (previous_)
-            setenv("LC_ALL", previous_->c_str(), 1);
-        else
-            unsetenv("LC_ALL");
+        for (std::size_t i = 0; i < std::size(Variables); ++i) {
+            if (previous_[i])
+                setenv(Variables[i], previous_[i]->c_str(), 1);
+            else
+                unsetenv(Variables[i]);
+        }
+    }
+
+    static bool GermanInstalled() {
+        try {
+            std::locale("de_DE.UTF-8");
+            return true;
+        } catch (const std::runtime_error&) {
+            return false;
+        }
     }
 
 private:
-    std::optional<std::string> previous_;
+    static constexpr const char* Variables[] = {"LC_ALL", "LC_NUMERIC", "LC_TIME", "LANG"};
+    std::optional<std::string> previous_[std::size(Variables)];
 };
 
 TEST_F(UserEnvironment, LocaleThatIsNotInstalledFallsBackToClassic) {
@@ -192,15 +209,25 @@ TEST_F(UserEnvironment, LocaleThatIsNotInstalledFallsBackToClassic) {
 
 TEST_F(UserEnvironment, InstalledLocaleIsTaken) {
     setenv("LC_ALL", "de_DE.UTF-8", 1);
-    try {
-        std::locale("");
-    } catch (const std::runtime_error&) {
+    if (!GermanInstalled())
         GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed (scripts/setup.sh makes it)";
-    }
     EXPECT_EQ(UserLocale().name(), "de_DE.UTF-8");
     const testing::GlobalLocale restore(std::locale::classic());
     UseUserLocale();
     EXPECT_EQ(ResultFormat(1234.567), "1.234,57");
+}
+
+// Only the numeric category's locale shapes the result: LC_ALL, then LC_NUMERIC, then LANG.
+TEST_F(UserEnvironment, EachCategoryFallsBackOnItsOwn) {
+    if (!GermanInstalled())
+        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed (scripts/setup.sh makes it)";
+    setenv("LANG", "de_DE.UTF-8", 1);
+    setenv("LC_TIME", "xx_QQ.UTF-8", 1);
+    EXPECT_EQ(ResultFormat(1234567.89, UserLocale()), "1.234.567,89");
+    setenv("LC_NUMERIC", "xx_QQ.UTF-8", 1);
+    EXPECT_EQ(ResultFormat(1234567.89, UserLocale()), "1234567.89");
+    setenv("LC_ALL", "de_DE.UTF-8", 1);
+    EXPECT_EQ(ResultFormat(1234567.89, UserLocale()), "1.234.567,89");
 }
 
 } // namespace
