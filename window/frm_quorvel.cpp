@@ -57,6 +57,14 @@ QComboBox* NewPresetField(QWidget* parent, const char* name, Twips place,
     for (std::string_view preset : presets)
         box->addItem(Q(preset));
     box->setCurrentIndex(box->findText(Q(start)));
+    // The item that matches the text stays the current one, however the text came. Left on an
+    // older item, the box would pick the matching one itself when editing ends (the focus
+    // leaving, Formula) and report that as a choice from the list.
+    QObject::connect(box, &QComboBox::editTextChanged, box, [box](const QString& text) {
+        const int item = box->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        if (item >= 0 && item != box->currentIndex())
+            box->setCurrentIndex(item);
+    });
     return box;
 }
 
@@ -236,7 +244,12 @@ void frmQuorvel::setBackground(calc::FieldId field, calc::Colour colour) {
 }
 
 void frmQuorvel::setFocus(calc::FieldId field) {
-    control(field)->setFocus();
+    QWidget* widget = control(field);
+    widget->setFocus();
+    // After a notice the refused figure is selected whole, as entering a weight field selects
+    // its text, so that typing replaces it. Qt's combo box selects only when entered by Tab.
+    if (auto* box = qobject_cast<QComboBox*>(widget))
+        box->lineEdit()->selectAll();
 }
 
 void frmQuorvel::focusCalculate() {

@@ -109,6 +109,62 @@ private slots:
         QCOMPARE(c().txtHP->text(), QString());
     }
 
+    // Only a choice from the list may run a list's handler: leaving a combo box whose text the
+    // program set, or opening Formula, must keep the result.
+    void aResultSurvivesLeavingAFieldTheProgramSet_data() {
+        QTest::addColumn<QString>("set");
+        QTest::addColumn<bool>("formula");
+        for (const char* set : {"by the rule", "by Reset"}) {
+            QTest::addRow("%s, Shift+Tab", set) << set << false;
+            QTest::addRow("%s, Formula", set) << set << true;
+        }
+    }
+    void aResultSurvivesLeavingAFieldTheProgramSet() {
+        QFETCH(QString, set);
+        QFETCH(bool, formula);
+        MessageBoxAnswerer answerer;
+        if (set == "by the rule") {
+            TypeFigures(c(), {"3000", "1000", "2500", "125", "29000", "90"});
+        } else {
+            choose(c().cmbEfficiency, QStringLiteral("85"));
+            QTest::mouseClick(c().cmdReset, Qt::LeftButton);
+            TypeInto(c().txtCar, WorkedExample.car);
+            TypeInto(c().txtPlunger, WorkedExample.plunger);
+            TypeInto(c().txtRatedLoad, WorkedExample.ratedLoad);
+        }
+        PressKey(Qt::Key_Return);
+        const QString result = c().txtHP->text();
+        QVERIFY(!result.isEmpty());
+        PressKey(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(FocusName(), QStringLiteral("cmbEfficiency"));
+        if (formula)
+            PressKey(Qt::Key_F, Qt::ControlModifier);
+        else
+            PressKey(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(c().txtHP->text(), result);
+    }
+
+    // After the notice the refused figure is selected, so that typing replaces it.
+    void aRefusedListFigureIsReplacedByTyping_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("refused");
+        RowFor("cmbSpeed") << "0";
+        RowFor("cmbForce") << "40000";
+        RowFor("cmbEfficiency") << "150";
+    }
+    void aRefusedListFigureIsReplacedByTyping() {
+        QFETCH(QString, field);
+        QFETCH(QString, refused);
+        auto* box = qobject_cast<QComboBox*>(c().byName(field));
+        TypeFigures(c(), WorkedExample);
+        TypeInto(box, refused);
+        calculate();
+        QCOMPARE(FocusName(), field);
+        PressKey(Qt::Key_9);
+        PressKey(Qt::Key_0);
+        QCOMPARE(box->currentText(), QStringLiteral("90"));
+    }
+
     void speedListOpensWithFiftyOnTopAndOneFiftyAtTheBottom() {
         c().cmbSpeed->showPopup();
         QAbstractItemView* list = c().cmbSpeed->view();
