@@ -170,13 +170,14 @@ void frmQuorvel::createControls() {
     Text1->stackUnder(cmdExit);
 }
 
+// Every focusable control in tab-index order. Tab passes over the result field and the focus
+// sink, which are no tab stops, but their places tell Tab and Shift+Tab where to go from them
+// after a click: from the result on to Calculate, from the sink (the last) round to txtCar.
 void frmQuorvel::chainTabStops() {
-    QWidget* const stops[] = {txtCar,        txtPlunger,   txtRatedLoad, cmbSpeed, cmbForce,
-                              cmbEfficiency, cmdCalculate, cmdReset,     cmdExit};
-    for (std::size_t i = 1; i < std::size(stops); ++i)
-        QWidget::setTabOrder(stops[i - 1], stops[i]);
-    // The focus sink comes last: Tab from it wraps round to txtCar.
-    QWidget::setTabOrder(cmdExit, Text1);
+    QWidget* const chain[] = {txtCar, txtPlunger,   txtRatedLoad, cmbSpeed, cmbForce, cmbEfficiency,
+                              txtHP,  cmdCalculate, cmdReset,     cmdExit,  Text1};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 void frmQuorvel::connectHandlers() {
