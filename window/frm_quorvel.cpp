@@ -8,6 +8,7 @@
 #include "window/message_box.h"
 #include "window/program_icon.h"
 #include "window/qt_text.h"
+#include "window/result_field.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -138,9 +139,8 @@ void frmQuorvel::createControls() {
                                    texts::EfficiencyPresets, texts::EfficiencyStart);
 
     // The result field: whatever the length of a result, it shows whole, so no length limit.
-    txtHP = new QLineEdit(client);
+    txtHP = new ResultField(FormFont(FieldFontPixels), client);
     Place(txtHP, "txtHP", layout::txtHP);
-    txtHP->setFont(FormFont(FieldFontPixels));
     txtHP->setReadOnly(true);
     txtHP->setFocusPolicy(Qt::ClickFocus);
     SetFieldBackground(txtHP, QColor(255, 255, 0));

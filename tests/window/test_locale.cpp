@@ -65,6 +65,9 @@ private slots:
 
         QTest::newRow("German worked example") << German << WorkedExample << "27,36" << none;
         QTest::newRow("German grouping") << German << thousands << "1.234,57" << none;
+        QTest::newRow("German, largest weights")
+            << German << Figures{"99999999", "99999999", "99999999", "150", "33000", "65"}
+            << "2.097.902,08" << none;
         // 6500 x 125 / (0.905 x 33000) = 27.2057...: the "." of 90.5 is read as a decimal mark.
         QTest::newRow("German, typed 90.5") << German << pointEfficiency << "27,21" << none;
         // "90,5" would read as 90; a figure with a digit after a comma is refused instead.
@@ -89,6 +92,12 @@ private slots:
         QTest::mouseClick(c().cmdCalculate, Qt::LeftButton);
         QCOMPARE(answerer.titles(), boxes);
         QCOMPARE(c().txtHP->text(), result);
+        // Shown whole: the first character at the field's left edge, the end before its right.
+        QLineEdit* shown = c().txtHP;
+        shown->grab(); // a line edit scrolls its text when it paints
+        const int middle = shown->height() / 2;
+        QCOMPARE(shown->cursorPositionAt(QPoint(5, middle)), 0);
+        QCOMPARE(shown->cursorPositionAt(QPoint(shown->width() - 5, middle)), result.size());
     }
 };
 
