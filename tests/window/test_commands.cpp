@@ -148,6 +148,7 @@ private slots:
         QVERIFY(box.okIsDefault);
         QCOMPARE(box.textFormat, Qt::PlainText);
         QCOMPARE(box.modality, Qt::ApplicationModal);
+        QVERIFY(box.linesUnbroken);
         QTRY_VERIFY(Look(c()) == was);
     }
 

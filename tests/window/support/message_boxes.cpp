@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
@@ -26,6 +27,10 @@ ShownBox Describe(const QMessageBox& box) {
     shown.okIsDefault = box.defaultButton() && box.defaultButton() == box.button(QMessageBox::Ok);
     shown.textFormat = box.textFormat();
     shown.modality = box.windowModality();
+    // A label that wraps a line needs more height at its width than at any width.
+    const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    shown.linesUnbroken = label && (!label->wordWrap() || label->heightForWidth(label->width()) <=
+                                                              label->heightForWidth(100000));
     return shown;
 }
 

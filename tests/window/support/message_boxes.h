@@ -20,6 +20,7 @@ struct ShownBox {
     bool okIsDefault = false;
     Qt::TextFormat textFormat = Qt::AutoText;
     Qt::WindowModality modality = Qt::NonModal;
+    bool linesUnbroken = false; // the text breaks only at its own line breaks
 };
 
 // Answers every message box that opens while it lives, as a user would: once the box is on the
