@@ -1,4 +1,5 @@
 #include "calc/figures.h"
+#include "window/display_guard.h"
 #include "window/form_texts.h"
 #include "window/frm_quorvel.h"
 #include "window/qt_text.h"
@@ -33,7 +34,9 @@ int main(int argc, char* argv[]) {
     // The window draws its menu bar itself. Without this, the first menu bar asks the session bus
     // whether a desktop-wide menu is on offer, a round trip the window would then ignore.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    quorvel::DisplayGuard displayGuard;
     QApplication application(argc, argv);
+    displayGuard.release();
     QApplication::setApplicationName(quorvel::Q(quorvel::texts::ProductName));
     QApplication::setApplicationVersion(QStringLiteral(QUORVEL_PRODUCT_VERSION));
     // Results show the decimal mark and grouping of the user's locale; a locale that is not
