@@ -9,6 +9,7 @@
 #include "window/program_icon.h"
 #include "window/qt_text.h"
 #include "window/result_field.h"
+#include "window/window_placement.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include <span>
 
@@ -107,6 +109,14 @@ frmQuorvel::frmQuorvel(QWidget* parent)
     describeForScreenReaders();
     setFixedSize(client->width(), menuBar->height() + client->height());
     txtCar->setFocus();
+}
+
+void frmQuorvel::showEvent(QShowEvent* event) {
+    // Placed before it is mapped, centred with the frame the window manager announces; QDialog's
+    // own placement guesses the frame and leaves the window off centre.
+    if (!event->spontaneous() && !testAttribute(Qt::WA_Moved))
+        CentreOnScreen(*this);
+    QDialog::showEvent(event);
 }
 
 void frmQuorvel::createMenu() {
