@@ -9,9 +9,9 @@ packages=(
     # core tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     # the window
-    qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev fonts-liberation
     # tests on a real X server, screenshots, memory checks
-    xvfb xauth xdotool x11-utils libx11-dev imagemagick valgrind
+    xvfb xauth openbox qt6ct xdotool x11-utils libx11-dev imagemagick valgrind
     # accessibility, locales, packaging
     dbus at-spi2-core python3-pyatspi locales desktop-file-utils appstream dpkg-dev file
 )

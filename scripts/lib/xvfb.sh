@@ -2,10 +2,14 @@
 # Sourced by the scripts that run Quorvel on a private X server (Xvfb) and drive it with xdotool.
 
 xvfb_pid=
+window_manager_pid=
 
 # start_xvfb WIDTHxHEIGHT LOG
 # Starts Xvfb, its output going to LOG, sets xvfb_pid and points DISPLAY at it, with no Wayland
-# display or Qt platform to override it. Fails when no display is reported within 20 seconds.
+# display or Qt platform to override it, then a window manager (openbox), as users have one: it
+# frames, places and focuses windows, which bare Xvfb never does. XVFB_WINDOW_MANAGER=none leaves
+# it out. Fails when no display is reported within 20 seconds or the window manager is not ready
+# within 20 seconds more.
 # -displayfd picks a free display number, so that parallel runs never collide; -noreset keeps the
 # server from resetting when its last client leaves, which would refuse a client arriving then.
 start_xvfb() {
@@ -18,6 +22,22 @@ start_xvfb() {
     [ -n "$display_number" ] || return 1
     export DISPLAY=:$display_number
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+    [ "${XVFB_WINDOW_MANAGER:-openbox}" = none ] || start_window_manager "$log"
+}
+
+# Starts openbox on DISPLAY, its settings and output kept beside LOG, and waits until it has
+# announced itself on the root window.
+start_window_manager() {
+    local home
+    home=$(dirname "$1")/openbox
+    mkdir -p "$home"
+    XDG_CONFIG_HOME=$home XDG_CACHE_HOME=$home openbox --sm-disable >>"$1" 2>&1 &
+    window_manager_pid=$!
+    for _ in $(seq 200); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    return 1
 }
 
 # use_private_runtime_dir WORK
@@ -30,6 +50,7 @@ use_private_runtime_dir() {
 }
 
 stop_xvfb() {
+    [ -z "$window_manager_pid" ] || kill "$window_manager_pid" 2>/dev/null || true
     [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
 }
 
