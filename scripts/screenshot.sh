@@ -4,16 +4,19 @@
 #   scripts/screenshot.sh OUTPUT.png                    the window as it starts
 #   scripts/screenshot.sh --worked-example OUTPUT.png   after typing 3000, 1000, 2500 and Enter
 #   scripts/screenshot.sh --scale 2 ... OUTPUT.png      on a screen of twice the density
+#   scripts/screenshot.sh --dark ... OUTPUT.png         under a dark colour scheme (qt6ct's "darker")
 #
 # The program is build/default/window/quorvel unless QUORVEL_PROGRAM names another. Needs Xvfb,
-# xdotool and ImageMagick (scripts/setup.sh installs them).
+# openbox, xdotool, ImageMagick and, for --dark, qt6ct (scripts/setup.sh installs them).
 set -euo pipefail
 
 worked_example=false
+dark=false
 scale=1
 while [ $# -gt 1 ]; do
     case $1 in
     --worked-example) worked_example=true ;;
+    --dark) dark=true ;;
     --scale)
         scale=${2-}
         shift
@@ -23,7 +26,7 @@ while [ $# -gt 1 ]; do
     shift
 done
 if [ $# -ne 1 ] || ! [[ $scale =~ ^[1-4]$ ]]; then
-    echo "usage: $0 [--worked-example] [--scale 1|2|3|4] OUTPUT.png" >&2
+    echo "usage: $0 [--worked-example] [--dark] [--scale 1|2|3|4] OUTPUT.png" >&2
     exit 2
 fi
 output=$1
@@ -46,6 +49,12 @@ trap cleanup EXIT
 start_xvfb $((1024 * scale))x$((768 * scale)) "$work/xvfb.log" ||
     { cat "$work/xvfb.log" >&2; exit 1; }
 export QT_SCALE_FACTOR=$scale
+if $dark; then
+    mkdir -p "$work/config/qt6ct"
+    printf '%s\n' '[Appearance]' 'color_scheme_path=/usr/share/qt6ct/colors/darker.conf' \
+        'custom_palette=true' 'style=Fusion' >"$work/config/qt6ct/qt6ct.conf"
+    export XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORMTHEME=qt6ct
+fi
 
 "$program" >"$work/quorvel.log" 2>&1 &
 app_pid=$!
