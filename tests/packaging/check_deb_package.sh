@@ -71,8 +71,8 @@ check_tree() {
 
     cmp -s "$source_dir/packaging/quorvel.desktop" "$root/usr/share/applications/quorvel.desktop" ||
         fail "$what: the desktop entry differs from packaging/quorvel.desktop"
-    cmp -s "$source_dir/packaging/$metainfo_name" "$root/usr/share/metainfo/$metainfo_name" ||
-        fail "$what: the metainfo differs from packaging/$metainfo_name"
+    cmp -s "$build_dir/packaging/$metainfo_name" "$root/usr/share/metainfo/$metainfo_name" ||
+        fail "$what: the metainfo differs from the one configured in the build"
 
     local size icon description
     for size in "${icon_sizes[@]}"; do
@@ -108,7 +108,7 @@ check_control_fields() {
     done
 
     local release
-    release=$(grep -o -m1 '<release version="[^"]*"' "$source_dir/packaging/$metainfo_name" |
+    release=$(grep -o -m1 '<release version="[^"]*"' "$build_dir/packaging/$metainfo_name" |
         cut -d'"' -f2)
     [ "$release" = "$expected_version" ] ||
         fail "the metainfo's newest release is '$release', not the package's $expected_version"
@@ -119,7 +119,7 @@ check_categories() {
     local from_desktop from_metainfo
     from_desktop=$(sed -n 's/^Categories=//p' "$source_dir/packaging/quorvel.desktop" |
         tr ';' '\n' | sed '/^$/d' | sort)
-    from_metainfo=$(grep -o '<category>[^<]*</category>' "$source_dir/packaging/$metainfo_name" |
+    from_metainfo=$(grep -o '<category>[^<]*</category>' "$build_dir/packaging/$metainfo_name" |
         sed 's/<[^>]*>//g' | sort)
     if [ -z "$from_desktop" ] || [ "$from_desktop" != "$from_metainfo" ]; then
         fail "categories differ: desktop entry '${from_desktop//$'\n'/;}'," \
