@@ -9,7 +9,7 @@ packages=(
     # core tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     # the window
-    qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev fonts-liberation
     # tests on a real X server, screenshots, memory checks
     xvfb xauth xdotool x11-utils libx11-dev imagemagick valgrind
     # accessibility, locales, packaging

@@ -44,6 +44,7 @@ expected_files=(
     usr/bin/quorvel
     usr/share/applications/quorvel.desktop
     "usr/share/metainfo/$metainfo_name"
+    usr/share/icons/hicolor/scalable/apps/quorvel.svg
 )
 for size in "${icon_sizes[@]}"; do
     expected_files+=("usr/share/icons/hicolor/${size}x${size}/apps/quorvel.png")
@@ -81,10 +82,14 @@ check_tree() {
         [[ $description == "PNG image data, $size x $size,"* ]] ||
             fail "$what: the ${size}x${size} icon is not a PNG of that size: $description"
     done
+    icon=$root/usr/share/icons/hicolor/scalable/apps/quorvel.svg
+    cmp -s "$source_dir/window/icons/quorvel.svg" "$icon" ||
+        fail "$what: the scalable icon differs from window/icons/quorvel.svg"
 
     # The metainfo's launchable and icon must resolve within the installed tree.
     "$appstreamcli" validate-tree "${appstream_options[@]}" "$root" ||
         fail "$what: appstreamcli validate-tree"
+
 }
 
 control_field() {
