@@ -13,7 +13,7 @@ packages=(
     # tests on a real X server, screenshots, memory checks
     xvfb xauth xdotool x11-utils libx11-dev imagemagick valgrind
     # accessibility, locales, packaging
-    dbus at-spi2-core python3-pyatspi locales desktop-file-utils appstream dpkg-dev file
+    dbus at-spi2-core python3-pyatspi locales desktop-file-utils appstream dpkg-dev file lintian
 )
 
 missing=()

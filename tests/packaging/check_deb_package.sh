@@ -45,6 +45,9 @@ expected_files=(
     usr/share/applications/quorvel.desktop
     "usr/share/metainfo/$metainfo_name"
     usr/share/icons/hicolor/scalable/apps/quorvel.svg
+    usr/share/doc/quorvel/copyright
+    usr/share/doc/quorvel/changelog.gz
+    usr/share/man/man1/quorvel.1.gz
 )
 for size in "${icon_sizes[@]}"; do
     expected_files+=("usr/share/icons/hicolor/${size}x${size}/apps/quorvel.png")
@@ -90,6 +93,21 @@ check_tree() {
     "$appstreamcli" validate-tree "${appstream_options[@]}" "$root" ||
         fail "$what: appstreamcli validate-tree"
 
+    # The copyright file in Debian's machine-readable form with the terms of LICENSE; the
+    # changelog's newest entry and the manual page are of this version.
+    local doc=$root/usr/share/doc/quorvel
+    [ "$(head -n 1 "$doc/copyright")" = \
+        "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] ||
+        fail "$what: the copyright file is not in Debian's machine-readable format"
+    diff <(sed '1,/^License: Expat$/d; s/^ //; s/^\.$//' "$doc/copyright") \
+        <(sed -n '/^Permission/,$p' "$source_dir/LICENSE") >&2 ||
+        fail "$what: the copyright file's terms differ from LICENSE"
+    local newest
+    newest=$(zcat "$doc/changelog.gz" | sed -n '1s/^quorvel (\([^)]*\)).*/\1/p')
+    [ "$newest" = "$expected_version" ] || fail "$what: the changelog's newest entry is '$newest'"
+    zcat "$root/usr/share/man/man1/quorvel.1.gz" |
+        grep -q "^\.TH QUORVEL 1 .* \"Quorvel $expected_version\"" ||
+        fail "$what: the manual page is not quorvel(1) of Quorvel $expected_version"
 }
 
 control_field() {
@@ -171,6 +189,10 @@ check_tree "$work/root" "the package"
 check_control_fields "$deb"
 check_categories
 check_modes "$deb"
+# Debian's own checks, hardening included: an info kept on purpose would need an override in the
+# package, with its reason.
+tags=$(lintian --display-info --fail-on error,warning,info "$deb" 2>/dev/null) ||
+    fail "lintian: ${tags:-failed without naming a tag}"
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed" >&2
