@@ -6,7 +6,7 @@
 #   scripts/screenshot.sh --scale 2 ... OUTPUT.png      on a screen of twice the density
 #
 # The program is build/default/window/quorvel unless QUORVEL_PROGRAM names another. Needs Xvfb,
-# xdotool and ImageMagick (scripts/setup.sh installs them).
+# xdotool and ImageMagick (`scripts/setup.sh test` installs them).
 set -euo pipefail
 
 worked_example=false

@@ -195,7 +195,7 @@ TEST_F(UserEnvironment, InstalledLocaleIsTaken) {
     try {
         std::locale("");
     } catch (const std::runtime_error&) {
-        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed (scripts/setup.sh makes it)";
+        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed (scripts/setup.sh test makes it)";
     }
     EXPECT_EQ(UserLocale().name(), "de_DE.UTF-8");
     const testing::GlobalLocale restore(std::locale::classic());
