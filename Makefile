@@ -1,25 +1,28 @@
-# The two commands of the README: `make run` builds and starts Quorvel, `make test` builds and
-# runs every test. Both install what is missing first.
+# The README's commands: `make run` builds and starts Quorvel, `make test` builds and runs every
+# test, `make package` builds the Debian package. Each first installs what it needs, and only that.
 
-.PHONY: run test setup build build-sanitize clean
+.PHONY: run test package clean
 
-run: build
+run:
+	@bash scripts/setup.sh build
+	cmake --preset default -DQUORVEL_REQUIRE_TEST_TOOLS=OFF >/dev/null
+	cmake --build --preset default --target quorvel
 	./build/default/window/quorvel
 
-test: build build-sanitize
+test:
+	@bash scripts/setup.sh test
+	cmake --preset default -DQUORVEL_REQUIRE_TEST_TOOLS=ON >/dev/null
+	cmake --build --preset default
+	cmake --preset sanitize -DQUORVEL_REQUIRE_TEST_TOOLS=ON >/dev/null
+	cmake --build --preset sanitize
 	ctest --preset default
 	ctest --preset sanitize
 
-setup:
-	@bash scripts/setup.sh
-
-build: setup
-	cmake --preset default >/dev/null
-	cmake --build --preset default
-
-build-sanitize: setup
-	cmake --preset sanitize >/dev/null
-	cmake --build --preset sanitize
+package:
+	@bash scripts/setup.sh package
+	cmake --preset package >/dev/null
+	cmake --build --preset package
+	cpack --preset package
 
 clean:
 	rm -rf build

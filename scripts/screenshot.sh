@@ -7,7 +7,7 @@
 #   scripts/screenshot.sh --dark ... OUTPUT.png         under a dark colour scheme (qt6ct's "darker")
 #
 # The program is build/default/window/quorvel unless QUORVEL_PROGRAM names another. Needs Xvfb,
-# openbox, xdotool, ImageMagick and, for --dark, qt6ct (scripts/setup.sh installs them).
+# openbox, xdotool, ImageMagick and, for --dark, qt6ct (`scripts/setup.sh test` installs them).
 set -euo pipefail
 
 worked_example=false

@@ -1,20 +1,33 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Quorvel needs on Debian, and nothing when all of
-# it is present already. Run by the Makefile before every build.
+# Installs the Debian packages that a make target needs, and nothing when all of them are present
+# already. Run by the Makefile before every build:
+#   setup.sh build     building and running the program (make run)
+#   setup.sh package   that, and making its Debian package (make package)
+#   setup.sh test      all of it, and every test's tools (make test)
 set -euo pipefail
 
-packages=(
-    # build
-    cmake make g++ clang libclang-rt-14-dev pkg-config
+build=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev fonts-liberation)
+package=(dpkg-dev file)
+test=(
+    # the sanitizer build and the fuzzers
+    clang libclang-rt-14-dev
     # core tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
-    # the window
-    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev fonts-liberation
     # tests on a real X server, screenshots, memory checks
     xvfb xauth openbox qt6ct xdotool x11-utils libx11-dev imagemagick valgrind
     # accessibility, locales, packaging
-    dbus at-spi2-core python3-pyatspi locales desktop-file-utils appstream dpkg-dev file
+    dbus at-spi2-core python3-pyatspi locales desktop-file-utils appstream lintian
 )
+
+case ${1:-} in
+build) packages=("${build[@]}") ;;
+package) packages=("${build[@]}" "${package[@]}") ;;
+test) packages=("${build[@]}" "${package[@]}" "${test[@]}") ;;
+*)
+    echo "usage: $0 build|package|test" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -46,7 +59,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The locale tests show results under German conventions.
-if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+if [ "$1" = test ] && ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
     echo "setup: generating the de_DE.UTF-8 locale"
     as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
     grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen ||

@@ -1,4 +1,5 @@
 #include "calc/figures.h"
+#include "window/command_line.h"
 #include "window/display_guard.h"
 #include "window/form_texts.h"
 #include "window/frm_quorvel.h"
@@ -8,6 +9,7 @@
 #include <QString>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -25,6 +27,8 @@ bool DisplayMissing() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = quorvel::AnswerCommandLine(argc, argv))
+        return *status;
     if (DisplayMissing()) {
         std::fputs("Quorvel needs a graphical display, but neither DISPLAY nor WAYLAND_DISPLAY "
                    "is set.\n",

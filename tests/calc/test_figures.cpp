@@ -139,7 +139,8 @@ protected:
     void SetUp() override {
         previousC_ = std::setlocale(LC_ALL, nullptr);
         if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
-            GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed (scripts/setup.sh makes it)";
+            GTEST_SKIP()
+                << "the de_DE.UTF-8 locale is not installed (scripts/setup.sh test makes it)";
         previousCpp_ = std::locale::global(std::locale("de_DE.UTF-8"));
     }
     void TearDown() override {

@@ -210,7 +210,7 @@ TEST_F(UserEnvironment, LocaleThatIsNotInstalledFallsBackToClassic) {
 TEST_F(UserEnvironment, InstalledLocaleIsTaken) {
     setenv("LC_ALL", "de_DE.UTF-8", 1);
     if (!GermanInstalled())
-        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed (scripts/setup.sh makes it)";
+        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed (scripts/setup.sh test makes it)";
     EXPECT_EQ(UserLocale().name(), "de_DE.UTF-8");
     const testing::GlobalLocale restore(std::locale::classic());
     UseUserLocale();
@@ -220,7 +220,7 @@ TEST_F(UserEnvironment, InstalledLocaleIsTaken) {
 // Only the numeric category's locale shapes the result: LC_ALL, then LC_NUMERIC, then LANG.
 TEST_F(UserEnvironment, EachCategoryFallsBackOnItsOwn) {
     if (!GermanInstalled())
-        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed (scripts/setup.sh makes it)";
+        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed (scripts/setup.sh test makes it)";
     setenv("LANG", "de_DE.UTF-8", 1);
     setenv("LC_TIME", "xx_QQ.UTF-8", 1);
     EXPECT_EQ(ResultFormat(1234567.89, UserLocale()), "1.234.567,89");

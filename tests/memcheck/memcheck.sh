@@ -26,7 +26,7 @@ source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
 
 for tool in valgrind Xvfb xdotool; do
     if ! command -v "$tool" >/dev/null; then
-        echo "memcheck: $tool is missing; scripts/setup.sh installs it" >&2
+        echo "memcheck: $tool is missing; 'scripts/setup.sh test' installs it" >&2
         exit 1
     fi
 done

@@ -42,7 +42,7 @@ private slots:
         QCOMPARE(qgetenv("LC_ALL"), German);
         calc::UseUserLocale();
         QVERIFY2(DecimalMark() == L',',
-                 "the German locale is missing on this system: scripts/setup.sh generates it");
+                 "the German locale is missing on this system: scripts/setup.sh test generates it");
     }
     void cleanup() {
         ShownFormTest::cleanup();

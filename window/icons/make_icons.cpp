@@ -1,7 +1,8 @@
-// Build-time tool: turns the two hand-drawn XPM icons into the PNG sizes a desktop asks for and
-// a Windows .ico holding both drawings.
+// Build-time tool: makes the PNG sizes a desktop asks for, 16 and 32 from the two hand-drawn XPM
+// icons and the larger ones from the scalable drawing of the same flag, and a Windows .ico holding
+// both XPM drawings.
 //
-//   make_icons <16x16.xpm> <32x32.xpm> <output directory>
+//   make_icons <16x16.xpm> <32x32.xpm> <scalable.svg> <output directory>
 
 #include <QBuffer>
 #include <QByteArray>
@@ -11,6 +12,8 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QList>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QtEndian>
 
 #include <cstdio>
@@ -68,7 +71,19 @@ bool WriteIco(const QList<QImage>& images, const QString& path) {
     return true;
 }
 
-bool MakeIcons(const QString& small, const QString& large, const QDir& out) {
+// Drawn at each size from the vectors, the larger icons stay sharp where an enlarged 32x32 drawing
+// would show its pixels as blocks.
+bool WriteRendered(QSvgRenderer& renderer, int size, const QString& path) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    return WritePng(image, path);
+}
+
+bool MakeIcons(const QString& small, const QString& large, const QString& scalable,
+               const QDir& out) {
     const QImage image16(small);
     const QImage image32(large);
     if (image16.size() != QSize(16, 16))
@@ -78,11 +93,12 @@ bool MakeIcons(const QString& small, const QString& large, const QDir& out) {
     if (!WritePng(image16, out.filePath("quorvel-16.png")) ||
         !WritePng(image32, out.filePath("quorvel-32.png")))
         return false;
-    // Larger sizes repeat each pixel of the 32x32 drawing, so they stay as crisp as it is.
+    QSvgRenderer renderer(scalable);
+    if (!renderer.isValid())
+        return Fail(scalable + ": not a drawing that can be rendered");
     for (int size : {48, 64, 128, 256}) {
-        const QImage scaled =
-            image32.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        if (!WritePng(scaled, out.filePath(QStringLiteral("quorvel-%1.png").arg(size))))
+        if (!WriteRendered(renderer, size,
+                           out.filePath(QStringLiteral("quorvel-%1.png").arg(size))))
             return false;
     }
     return WriteIco({image16, image32}, out.filePath("quorvel.ico"));
@@ -93,12 +109,13 @@ bool MakeIcons(const QString& small, const QString& large, const QDir& out) {
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 4) {
-        std::fputs("usage: make_icons <16x16.xpm> <32x32.xpm> <output directory>\n", stderr);
+    if (arguments.size() != 5) {
+        std::fputs("usage: make_icons <16x16.xpm> <32x32.xpm> <scalable.svg> <output directory>\n",
+                   stderr);
         return 2;
     }
-    QDir out(arguments[3]);
+    QDir out(arguments[4]);
     if (!out.mkpath(QStringLiteral(".")))
-        return Fail(arguments[3] + ": cannot create") ? 0 : 1;
-    return MakeIcons(arguments[1], arguments[2], out) ? 0 : 1;
+        return Fail(arguments[4] + ": cannot create") ? 0 : 1;
+    return MakeIcons(arguments[1], arguments[2], arguments[3], out) ? 0 : 1;
 }
