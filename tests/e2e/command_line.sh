@@ -44,6 +44,11 @@ run -style fusion -reverse
 status=$?
 [ "$status" -eq 1 ] ||
     fail "quorvel -style fusion -reverse: status $status, not the display check's 1"
+# A platform that needs no display gets past it: the window opens and stays until ended.
+timeout 3 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" -platform offscreen \
+    >/dev/null 2>&1
+status=$?
+[ "$status" -eq 124 ] || fail "quorvel -platform offscreen: status $status, not still running"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "PASS: --version, --help, Qt's options and refused arguments"
