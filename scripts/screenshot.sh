@@ -49,12 +49,7 @@ trap cleanup EXIT
 start_xvfb $((1024 * scale))x$((768 * scale)) "$work/xvfb.log" ||
     { cat "$work/xvfb.log" >&2; exit 1; }
 export QT_SCALE_FACTOR=$scale
-if $dark; then
-    mkdir -p "$work/config/qt6ct"
-    printf '%s\n' '[Appearance]' 'color_scheme_path=/usr/share/qt6ct/colors/darker.conf' \
-        'custom_palette=true' 'style=Fusion' >"$work/config/qt6ct/qt6ct.conf"
-    export XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORMTHEME=qt6ct
-fi
+! $dark || use_dark_colour_scheme "$work"
 
 "$program" >"$work/quorvel.log" 2>&1 &
 app_pid=$!

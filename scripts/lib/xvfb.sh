@@ -49,6 +49,16 @@ use_private_runtime_dir() {
     mkdir -m 700 "$XDG_RUNTIME_DIR"
 }
 
+# use_dark_colour_scheme WORK
+# Gives the Qt programs started from here on qt6ct's "darker" colour scheme, as many desktops give
+# their programs a dark one; its settings are kept below WORK.
+use_dark_colour_scheme() {
+    mkdir -p "$1/config/qt6ct"
+    printf '%s\n' '[Appearance]' 'color_scheme_path=/usr/share/qt6ct/colors/darker.conf' \
+        'custom_palette=true' 'style=Fusion' >"$1/config/qt6ct/qt6ct.conf"
+    export XDG_CONFIG_HOME=$1/config QT_QPA_PLATFORMTHEME=qt6ct
+}
+
 stop_xvfb() {
     [ -z "$window_manager_pid" ] || kill "$window_manager_pid" 2>/dev/null || true
     [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true

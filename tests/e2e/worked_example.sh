@@ -34,12 +34,7 @@ fail() {
 
 start_xvfb 1024x768 "$out/xvfb.log" || fail "the X server did not start: $(cat "$out/xvfb.log")"
 export LC_ALL=C.UTF-8
-if [ "$theme" = dark ]; then
-    mkdir -p "$out/config/qt6ct"
-    printf '%s\n' '[Appearance]' 'color_scheme_path=/usr/share/qt6ct/colors/darker.conf' \
-        'custom_palette=true' 'style=Fusion' >"$out/config/qt6ct/qt6ct.conf"
-    export XDG_CONFIG_HOME=$out/config QT_QPA_PLATFORMTHEME=qt6ct
-fi
+[ "$theme" != dark ] || use_dark_colour_scheme "$out"
 
 "$program" >"$out/quorvel.log" 2>&1 &
 app_pid=$!
