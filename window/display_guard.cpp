@@ -22,21 +22,22 @@ QList<HeldMessage> held;
 constexpr QLatin1StringView XcbFailure("could not connect to display");
 constexpr QLatin1StringView WaylandFailure("Failed to create wl_display");
 
-// The display a held message says the toolkit failed to open, as the user would name it; empty
-// where no message speaks of a display.
-QString FailedDisplay() {
+// What to tell the user where a held message says that the toolkit could not open a display;
+// empty where none does. An X display with no name means that no display was named at all.
+QString DisplayFailure() {
     for (const HeldMessage& message : held) {
         const qsizetype at = message.text.indexOf(XcbFailure);
-        if (at >= 0) {
-            const QString name = message.text.mid(at + XcbFailure.size()).trimmed();
-            if (!name.isEmpty())
-                return QStringLiteral("the X display \"%1\"").arg(name);
-        }
-        if (at >= 0 || message.text.contains(WaylandFailure)) {
-            const QString name =
-                qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
-            return QStringLiteral("the Wayland display \"%1\"").arg(name);
-        }
+        if (at < 0 && !message.text.contains(WaylandFailure))
+            continue;
+        const QString xDisplay =
+            at < 0 ? QString() : message.text.mid(at + XcbFailure.size()).trimmed();
+        if (!xDisplay.isEmpty())
+            return QStringLiteral("Quorvel cannot open the X display \"%1\".").arg(xDisplay);
+        if (at >= 0 && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            return QStringLiteral("Quorvel needs a graphical display, but neither DISPLAY nor "
+                                  "WAYLAND_DISPLAY is set.");
+        return QStringLiteral("Quorvel cannot open the Wayland display \"%1\".")
+            .arg(qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0")));
     }
     return {};
 }
@@ -55,9 +56,9 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text
         held.append({type, context.category, text});
         return;
     }
-    const QString display = FailedDisplay();
-    if (!display.isEmpty()) {
-        std::fprintf(stderr, "Quorvel cannot open %s.\n", qPrintable(display));
+    const QString failure = DisplayFailure();
+    if (!failure.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(failure));
         std::_Exit(1);
     }
     // Some other failure: everything is said as it would have been, then the toolkit aborts.

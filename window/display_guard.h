@@ -4,9 +4,9 @@
 
 namespace quorvel {
 
-// Held while the application object is created. Where the display that the toolkit is to open
+// Held while the application object is created. Where no display is named, or the one named
 // cannot be reached, the toolkit aborts with a hint to reinstall the program; instead, the guard
-// says on one line which display could not be opened and ends the program with status 1. The
+// says so on one line, naming the display, and ends the program with status 1. The
 // toolkit's other messages of that time are held back and passed on when the guard is released.
 class DisplayGuard {
 public:

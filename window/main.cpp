@@ -8,42 +8,11 @@
 #include <QApplication>
 #include <QString>
 
-#include <algorithm>
-#include <cstdio>
 #include <optional>
-#include <string_view>
-
-namespace {
-
-// Without a display the toolkit aborts with a message about plugins; say plainly what is wrong.
-// A platform named on the command line (-platform offscreen) needs none.
-bool DisplayMissing(int argc, char* argv[]) {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    const bool platformNamed = std::any_of(argv + 1, argv + argc, [](std::string_view argument) {
-        return argument == "-platform" || argument == "--platform" ||
-               argument.starts_with("-platform=") || argument.starts_with("--platform=");
-    });
-    return !platformNamed && qEnvironmentVariableIsEmpty("DISPLAY") &&
-           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-           qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-#else
-    Q_UNUSED(argc);
-    Q_UNUSED(argv);
-    return false;
-#endif
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     if (const std::optional<int> status = quorvel::AnswerCommandLine(argc, argv))
         return *status;
-    if (DisplayMissing(argc, argv)) {
-        std::fputs("Quorvel needs a graphical display, but neither DISPLAY nor WAYLAND_DISPLAY "
-                   "is set.\n",
-                   stderr);
-        return 1;
-    }
     // The window draws its menu bar itself. Without this, the first menu bar asks the session bus
     // whether a desktop-wide menu is on offer, a round trip the window would then ignore.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
