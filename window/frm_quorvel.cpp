@@ -257,10 +257,13 @@ void frmQuorvel::setBackground(calc::FieldId field, calc::Colour colour) {
 void frmQuorvel::setFocus(calc::FieldId field) {
     QWidget* widget = control(field);
     widget->setFocus();
-    // After a notice the refused figure is selected whole, as entering a weight field selects
-    // its text, so that typing replaces it. Qt's combo box selects only when entered by Tab.
+    // After a notice the refused figure is selected whole, so that typing replaces it. The field
+    // may have had the focus all along, and the window takes it back from the notice only later;
+    // Qt's combo box selects only when entered by Tab.
     if (auto* box = qobject_cast<QComboBox*>(widget))
         box->lineEdit()->selectAll();
+    else
+        static_cast<QLineEdit*>(widget)->selectAll();
 }
 
 void frmQuorvel::focusCalculate() {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -12,8 +13,18 @@
 #include <algorithm>
 
 // Small behaviours that keep the screen honest: any change to an input figure erases the shown
-// result and lifts that field's red mark; entering a weight field selects its text, so typing
-// replaces it; a click on the background or a label parks the focus in the hidden Text1.
+// result and lifts that field's red mark; entering a weight field (Tab, a click, the program's
+// focus) selects its text, so typing replaces it; a click on the background or a label parks the
+// focus in the hidden Text1.
+
+namespace {
+
+bool ReturnsToTheWindow(Qt::FocusReason reason) {
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+           reason == Qt::MenuBarFocusReason;
+}
+
+} // namespace
 
 void frmQuorvel::ClearResult() {
     txtHP->clear();
@@ -95,6 +106,10 @@ void frmQuorvel::Label2_Click() {
 bool frmQuorvel::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::FocusIn:
+        // The focus coming back to the window, from a box, a menu or another window, is no
+        // entering: the caret stays where the user left it.
+        if (ReturnsToTheWindow(static_cast<QFocusEvent*>(event)->reason()))
+            return false;
         if (watched == txtCar)
             txtCar_GotFocus();
         else if (watched == txtPlunger)

@@ -6,6 +6,7 @@
 #include "calc/dialog_texts.h"
 
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -117,6 +118,28 @@ private slots:
         QTest::mouseClick(c().cmdCalculate, Qt::LeftButton);
         QCOMPARE(answerer.boxes().size(), 1);
         QCOMPARE(answerer.boxes().first().text, Q(calc::msgEfficiencyWrong.prompt));
+    }
+
+    // A result too long for the field even at the smallest legible size is drawn cut, with an
+    // ellipsis at its end: dots low on the line where a digit would reach above its middle. The
+    // whole figure stays the field's text and shows in its tooltip.
+    void aResultTooLongForTheFieldShowsItIsCut() {
+        TypeFigures(c(), {"1", "1", "31", "1e40", "33000", "100"});
+        QTest::mouseClick(c().cmdCalculate, Qt::LeftButton);
+        const QImage field = c().txtHP->grab().toImage();
+        QRect ink;
+        for (int y = 4; y < field.height() - 4; ++y) {
+            for (int x = 4; x < field.width() - 4; ++x)
+                ink |= qGray(field.pixel(x, y)) < 100 ? QRect(x, y, 1, 1) : QRect();
+        }
+        QVERIFY(!ink.isEmpty());
+        const int end = QFontMetrics(c().txtHP->font()).horizontalAdvance(QChar(0x2026));
+        for (int y = ink.top(); y < ink.center().y(); ++y) {
+            for (int x = ink.right() - end + 1; x <= ink.right(); ++x)
+                QVERIFY2(qGray(field.pixel(x, y)) >= 100, "the field's end shows a digit");
+        }
+        QCOMPARE(c().txtHP->text().size(), 40);
+        QCOMPARE(c().txtHP->toolTip(), c().txtHP->text());
     }
 
     // The force-and-efficiency rule on the real combo boxes: one notice with both fields red,

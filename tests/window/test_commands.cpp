@@ -152,6 +152,24 @@ private slots:
         QTRY_VERIFY(Look(c()) == was);
     }
 
+    // In a 12-point font, as desktops often give, the formula box lies within the screen's free
+    // area with its text whole: its lines unbroken where the screen has room for them, else the
+    // box as wide as the room. CTest runs this once more on a 640x480 screen.
+    void formulaBoxFitsTheScreen() {
+        const QFont standard = QApplication::font();
+        QFont larger = standard;
+        larger.setPointSize(12);
+        QApplication::setFont(larger);
+        MessageBoxAnswerer answerer;
+        PressKey(Qt::Key_F, Qt::ControlModifier);
+        QApplication::setFont(standard);
+        QCOMPARE(answerer.boxes().size(), 1);
+        const ShownBox& box = answerer.boxes().first();
+        QVERIFY(box.whole);
+        QVERIFY(box.room.contains(box.frame));
+        QVERIFY(box.linesUnbroken || box.frame.width() == box.room.width());
+    }
+
     // Every way of closing the window runs Exit once and ends the event loop with status 0,
     // without asking anything, whatever the window shows.
     void closingEndsTheProgram_data() {

@@ -5,10 +5,13 @@
 #include "tests/window/support/shown_form_test.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -193,6 +196,33 @@ private slots:
         calculate();
         QCOMPARE(FocusName(), QStringLiteral("txtCar"));
         QCOMPARE(c().txtCar->selectedText(), QStringLiteral("-5"));
+    }
+
+    // Coming back to the window from a box or a menu leaves the caret where it was, so that what
+    // is typed goes there instead of replacing the figure.
+    void comingBackToTheWindowKeepsTheCaret_data() {
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("Ctrl+F") << false;
+        QTest::newRow("Help menu") << true;
+    }
+    void comingBackToTheWindowKeepsTheCaret() {
+        QFETCH(bool, byMenu);
+        TypeInto(c().txtCar, QStringLiteral("3000"));
+        PressKey(Qt::Key_Home);
+        PressKey(Qt::Key_Right);
+        MessageBoxAnswerer answerer;
+        if (!byMenu) {
+            PressKey(Qt::Key_F, Qt::ControlModifier);
+        } else {
+            const QRect title = c().menuBar->actionGeometry(c().mnuHelp->menuAction());
+            QTest::mouseClick(c().menuBar, Qt::LeftButton, {}, title.center());
+            QTRY_VERIFY(c().mnuHelp->isVisible());
+            const QRect item = c().mnuHelp->actionGeometry(c().mnuFormula);
+            QTest::mouseClick(c().mnuHelp, Qt::LeftButton, {}, item.center());
+        }
+        QTRY_COMPARE(answerer.titles(), QStringList{"Formula"});
+        PressKey(Qt::Key_5);
+        QCOMPARE(c().txtCar->text(), QStringLiteral("35000"));
     }
 
     void tabbingIntoAComboBoxChangesNothing() {

@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QWindow>
 
@@ -17,6 +19,18 @@ int aliveAnswerers = 0;
 bool OnScreen(const QWidget* widget) {
     return widget->isVisible() && widget->windowHandle() && widget->windowHandle()->isExposed();
 }
+
+// What a window manager does when a box closes: the window it belonged to becomes active again.
+void ReactivateOwner(QWidget* owner) {
+    if (owner && owner->isVisible())
+        owner->activateWindow();
+}
+
+QWidget* Owner(const QWidget* modal) {
+    return modal->parentWidget() ? modal->parentWidget()->window() : nullptr;
+}
+
+} // namespace
 
 ShownBox Describe(const QMessageBox& box) {
     ShownBox shown;
@@ -31,20 +45,16 @@ ShownBox Describe(const QMessageBox& box) {
     const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     shown.linesUnbroken = label && (!label->wordWrap() || label->heightForWidth(label->width()) <=
                                                               label->heightForWidth(100000));
+    // Tall enough for its text at its width, which a wrapping text needs more of.
+    const QLayout& layout = *box.layout();
+    const int height = layout.hasHeightForWidth() ? layout.totalHeightForWidth(box.width())
+                                                  : layout.totalMinimumSize().height();
+    shown.whole = OnScreen(&box) && box.width() >= layout.totalMinimumSize().width() &&
+                  box.height() >= height;
+    shown.frame = box.frameGeometry();
+    shown.room = box.screen()->availableGeometry();
     return shown;
 }
-
-// What a window manager does when a box closes: the window it belonged to becomes active again.
-void ReactivateOwner(QWidget* owner) {
-    if (owner && owner->isVisible())
-        owner->activateWindow();
-}
-
-QWidget* Owner(const QWidget* modal) {
-    return modal->parentWidget() ? modal->parentWidget()->window() : nullptr;
-}
-
-} // namespace
 
 MessageBoxAnswerer::MessageBoxAnswerer() {
     ++aliveAnswerers;

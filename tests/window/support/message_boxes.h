@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -21,7 +22,13 @@ struct ShownBox {
     Qt::TextFormat textFormat = Qt::AutoText;
     Qt::WindowModality modality = Qt::NonModal;
     bool linesUnbroken = false; // the text breaks only at its own line breaks
+    bool whole = false;         // on the screen, wide and tall enough for its text
+    QRect frame;                // where it lies, its frame included
+    QRect room;                 // the free area of its screen
 };
+
+// A message box as it looks now.
+ShownBox Describe(const QMessageBox& box);
 
 // Answers every message box that opens while it lives, as a user would: once the box is on the
 // screen it records the box, runs `whileOpen` (to look at the window behind it), then presses
