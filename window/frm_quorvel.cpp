@@ -39,19 +39,19 @@ void Place(QWidget* control, const char* name, Twips place) {
     control->setGeometry(PixelRect(place));
 }
 
-QLineEdit* NewWeightField(QWidget* parent, const char* name, Twips place) {
+QLineEdit* NewWeightField(QWidget* parent, const char* name, Twips place, const QFont& font) {
     auto* box = new QLineEdit(parent);
     Place(box, name, place);
-    box->setFont(FormFont(FieldFontPixels));
+    box->setFont(font);
     box->setMaxLength(WeightMaxLength);
     return box;
 }
 
-QComboBox* NewPresetField(QWidget* parent, const char* name, Twips place,
+QComboBox* NewPresetField(QWidget* parent, const char* name, Twips place, const QFont& font,
                           std::span<const std::string_view> presets, std::string_view start) {
     auto* box = new QComboBox(parent);
     Place(box, name, place);
-    box->setFont(FormFont(FieldFontPixels));
+    box->setFont(font);
     box->setEditable(true);
     // The lists are fixed: Enter must not add the typed figure to them, and inline completion
     // would silently turn a typed "7" into "70".
@@ -72,20 +72,20 @@ QComboBox* NewPresetField(QWidget* parent, const char* name, Twips place,
 }
 
 QLabel* NewLabel(QWidget* parent, const char* name, Twips place, std::string_view caption,
-                 int fontPixels) {
+                 const QFont& font) {
     auto* label = new QLabel(Q(caption), parent);
     Place(label, name, place);
-    label->setFont(FormFont(fontPixels));
+    label->setFont(font);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
-QPushButton* NewButton(QWidget* parent, const char* name, Twips place, std::string_view caption,
-                       std::string_view tooltip) {
+QPushButton* NewButton(QWidget* parent, const char* name, Twips place, const QFont& font,
+                       std::string_view caption, std::string_view tooltip) {
     auto* button = new QPushButton(Q(caption), parent);
     Place(button, name, place);
-    button->setFont(FormFont(FieldFontPixels));
+    button->setFont(font);
     button->setToolTip(Q(tooltip));
     return button;
 }
@@ -133,39 +133,41 @@ void frmQuorvel::createMenu() {
 
 // Created in tab order, so that the focus chain is the tab order too.
 void frmQuorvel::createControls() {
-    txtCar = NewWeightField(client, "txtCar", layout::txtCar);
-    txtPlunger = NewWeightField(client, "txtPlunger", layout::txtPlunger);
-    txtRatedLoad = NewWeightField(client, "txtRatedLoad", layout::txtRatedLoad);
+    FormFonts fonts;
+    const QFont& field = fonts.at(FieldFontPixels);
+    txtCar = NewWeightField(client, "txtCar", layout::txtCar, field);
+    txtPlunger = NewWeightField(client, "txtPlunger", layout::txtPlunger, field);
+    txtRatedLoad = NewWeightField(client, "txtRatedLoad", layout::txtRatedLoad, field);
     for (std::size_t i = 0; i < 6; ++i) {
-        Label1[i] =
-            NewLabel(client, "Label1", layout::Label1[i], texts::Label1[i], FieldFontPixels);
+        Label1[i] = NewLabel(client, "Label1", layout::Label1[i], texts::Label1[i], field);
         Label1[i]->setToolTip(Q(texts::tipLabel1[i]));
     }
-    cmbSpeed = NewPresetField(client, "cmbSpeed", layout::cmbSpeed, texts::SpeedPresets,
+    cmbSpeed = NewPresetField(client, "cmbSpeed", layout::cmbSpeed, field, texts::SpeedPresets,
                               texts::SpeedStart);
-    cmbForce = NewPresetField(client, "cmbForce", layout::cmbForce, texts::ForcePresets,
+    cmbForce = NewPresetField(client, "cmbForce", layout::cmbForce, field, texts::ForcePresets,
                               texts::ForceStart);
-    cmbEfficiency = NewPresetField(client, "cmbEfficiency", layout::cmbEfficiency,
+    cmbEfficiency = NewPresetField(client, "cmbEfficiency", layout::cmbEfficiency, field,
                                    texts::EfficiencyPresets, texts::EfficiencyStart);
 
     // The result field: whatever the length of a result, it shows whole, so no length limit.
-    txtHP = new ResultField(FormFont(FieldFontPixels), client);
+    txtHP = new ResultField(field, client);
     Place(txtHP, "txtHP", layout::txtHP);
     txtHP->setReadOnly(true);
     txtHP->setFocusPolicy(Qt::ClickFocus);
     SetFieldBackground(txtHP, QColor(255, 255, 0));
 
-    Label1[6] = NewLabel(client, "Label1", layout::Label1[6], texts::Label1[6], FieldFontPixels);
+    Label1[6] = NewLabel(client, "Label1", layout::Label1[6], texts::Label1[6], field);
     for (std::size_t i = 0; i < Label1.size(); ++i)
         Label1[i]->setProperty("index", static_cast<int>(i));
 
-    cmdCalculate = NewButton(client, "cmdCalculate", layout::cmdCalculate, texts::cmdCalculate,
-                             texts::tipCalculate);
+    cmdCalculate = NewButton(client, "cmdCalculate", layout::cmdCalculate, field,
+                             texts::cmdCalculate, texts::tipCalculate);
     cmdCalculate->setDefault(true);
-    cmdReset = NewButton(client, "cmdReset", layout::cmdReset, texts::cmdReset, texts::tipReset);
-    cmdExit = NewButton(client, "cmdExit", layout::cmdExit, texts::cmdExit, texts::tipExit);
+    cmdReset =
+        NewButton(client, "cmdReset", layout::cmdReset, field, texts::cmdReset, texts::tipReset);
+    cmdExit = NewButton(client, "cmdExit", layout::cmdExit, field, texts::cmdExit, texts::tipExit);
 
-    Label2 = NewLabel(client, "Label2", layout::Label2, texts::Label2, TitleFontPixels);
+    Label2 = NewLabel(client, "Label2", layout::Label2, texts::Label2, fonts.at(TitleFontPixels));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label2->setToolTip(Q(texts::tipLabel2));
     QPalette title = Label2->palette();
