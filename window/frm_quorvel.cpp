@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCompleter>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,16 +48,22 @@ QLineEdit* NewWeightField(QWidget* parent, const char* name, Twips place, const 
     return box;
 }
 
+// The lists are fixed: Enter must not add the typed figure to them, and inline completion would
+// silently turn a typed "7" into "70", so the boxes have no completer. A box builds one for an
+// edit part that comes without one, at the cost of the rest of the box; each edit part is lent
+// the same stand-in while the box takes it, and keeps none.
 QComboBox* NewPresetField(QWidget* parent, const char* name, Twips place, const QFont& font,
-                          std::span<const std::string_view> presets, std::string_view start) {
+                          QCompleter& standIn, std::span<const std::string_view> presets,
+                          std::string_view start) {
     auto* box = new QComboBox(parent);
     Place(box, name, place);
+    auto* edit = new QLineEdit(box);
+    edit->setCompleter(&standIn);
+    box->setLineEdit(edit);
+    edit->setCompleter(nullptr);
+    // Set once the box is editable: the font builds the box's list, as an editable box shows it.
     box->setFont(font);
-    box->setEditable(true);
-    // The lists are fixed: Enter must not add the typed figure to them, and inline completion
-    // would silently turn a typed "7" into "70".
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
     for (std::string_view preset : presets)
         box->addItem(Q(preset));
     box->setCurrentIndex(box->findText(Q(start)));
@@ -142,11 +149,12 @@ void frmQuorvel::createControls() {
         Label1[i] = NewLabel(client, "Label1", layout::Label1[i], texts::Label1[i], field);
         Label1[i]->setToolTip(Q(texts::tipLabel1[i]));
     }
-    cmbSpeed = NewPresetField(client, "cmbSpeed", layout::cmbSpeed, field, texts::SpeedPresets,
-                              texts::SpeedStart);
-    cmbForce = NewPresetField(client, "cmbForce", layout::cmbForce, field, texts::ForcePresets,
-                              texts::ForceStart);
-    cmbEfficiency = NewPresetField(client, "cmbEfficiency", layout::cmbEfficiency, field,
+    QCompleter standIn;
+    cmbSpeed = NewPresetField(client, "cmbSpeed", layout::cmbSpeed, field, standIn,
+                              texts::SpeedPresets, texts::SpeedStart);
+    cmbForce = NewPresetField(client, "cmbForce", layout::cmbForce, field, standIn,
+                              texts::ForcePresets, texts::ForceStart);
+    cmbEfficiency = NewPresetField(client, "cmbEfficiency", layout::cmbEfficiency, field, standIn,
                                    texts::EfficiencyPresets, texts::EfficiencyStart);
 
     // The result field: whatever the length of a result, it shows whole, so no length limit.
