@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStringList>
 
 #include <span>
 
@@ -64,8 +65,10 @@ QComboBox* NewPresetField(QWidget* parent, const char* name, Twips place, const 
     // Set once the box is editable: the font builds the box's list, as an editable box shows it.
     box->setFont(font);
     box->setInsertPolicy(QComboBox::NoInsert);
+    QStringList items;
     for (std::string_view preset : presets)
-        box->addItem(Q(preset));
+        items.append(Q(preset));
+    box->addItems(items); // one insertion into the list's model, where an item each made eight
     box->setCurrentIndex(box->findText(Q(start)));
     // The item that matches the text stays the current one, however the text came. Left on an
     // older item, the box would pick the matching one itself when editing ends (the focus
