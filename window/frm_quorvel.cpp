@@ -2,6 +2,7 @@
 
 #include "calc/calculate.h"
 #include "window/field_colour.h"
+#include "window/form_fit.h"
 #include "window/form_fonts.h"
 #include "window/form_layout.h"
 #include "window/form_texts.h"
@@ -191,6 +192,17 @@ void frmQuorvel::createControls() {
     Place(Text1, "Text1", layout::Text1);
     Text1->setFocusPolicy(Qt::ClickFocus);
     Text1->stackUnder(cmdExit);
+
+    // Polished now rather than when shown, since a style may set a field's margins then. The
+    // title, seven letters in the width of the window, fits in any face.
+    client->ensurePolished();
+    FitCaptions(fonts, FieldFontPixels,
+                {Label1[0], Label1[1], Label1[2], Label1[3], Label1[4], Label1[5], Label1[6]});
+    FitCaptions(fonts, FieldFontPixels, {cmdCalculate, cmdReset, cmdExit});
+    const int margins =
+        FitFigures(fonts, FieldFontPixels,
+                   {txtCar, txtPlunger, txtRatedLoad, cmbSpeed, cmbForce, cmbEfficiency});
+    CapTextMargins(txtHP, margins); // the result lines up with the figures above it
 }
 
 // Every focusable control in tab-index order. Tab passes over the result field and the focus
