@@ -108,8 +108,8 @@ for _ in $(seq "$runs"); do
     done
 done
 
-# Three counts of each: the count varies by a few thousand instructions with the timing of the
-# replies from the X server and the buses.
+# Three counts of each: the count varies a little with the timing of the replies from the X
+# server and the buses; the table shows how much.
 if command -v valgrind >/dev/null; then
     for _ in 1 2 3; do
         for name in "${programs[@]}"; do
@@ -126,9 +126,13 @@ median() { # column file
         awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
-row() { # name label: "label ms kB anon-kB libraries instructions"
+spread() { # file: the largest count less the smallest
+    sort -n "$1" | sed -n '1p;$p' | paste -sd ' ' | awk '{ print $2 - $1 }'
+}
+
+row() { # name label: "label ms kB anon-kB libraries instructions spread"
     echo "$2 $(median 1 "$work/$1") $(median 2 "$work/$1") $(median 3 "$work/$1")" \
-        "$(median 4 "$work/$1") $(median 1 "$work/$1.work")"
+        "$(median 4 "$work/$1") $(median 1 "$work/$1.work") $(spread "$work/$1.work")"
 }
 
 {
@@ -136,11 +140,11 @@ row() { # name label: "label ms kB anon-kB libraries instructions"
     row baseline baseline
     row empty_dialog empty
 } | awk -v runs="$runs" -v type="${build_type:-unset}" '
-    { ms[$1] = $2; kb[$1] = $3; anon[$1] = $4; libs[$1] = $5; ir[$1] = $6 }
+    { ms[$1] = $2; kb[$1] = $3; anon[$1] = $4; libs[$1] = $5; ir[$1] = $6; spread[$1] = $7 }
     END {
         printf "Start-up, medians of %d runs each (instructions: of 3; build type %s)\n", runs, type
-        printf "%32s %12s %9s %10s %9s %10s\n", "", "instructions", "mapped", "VmRSS", "RssAnon",
-               "libraries"
+        printf "%32s %12s %9s %10s %9s %10s %9s\n", "", "instructions", "mapped", "VmRSS", "RssAnon",
+               "libraries", "(spread)"
         show("quorvel", "quorvel")
         show("baseline", "bare dialog")
         show("empty", "empty dialog")
@@ -153,8 +157,8 @@ row() { # name label: "label ms kB anon-kB libraries instructions"
                (memory_ratio <= 1.11 ? "met" : "MISSED")
     }
     function show(key, label) {
-        printf "  %-29s %10.2f M %6.1f ms %6.1f MiB %5.1f MiB %10d\n", label, ir[key] / 1e6,
-               ms[key], kb[key] / 1024, anon[key] / 1024, libs[key]
+        printf "  %-29s %10.2f M %6.1f ms %6.1f MiB %5.1f MiB %10d %7.2f M\n", label, ir[key] / 1e6,
+               ms[key], kb[key] / 1024, anon[key] / 1024, libs[key], spread[key] / 1e6
     }
     function ratio(label, key) {
         printf "  %-29s %12.3f %9.2f %10.3f %9.2f %+10d\n", label,
