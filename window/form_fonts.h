@@ -19,7 +19,6 @@ class FormFonts {
 public:
     FormFonts();
 
-    const QString& face() const { return face_; }
     const QFont& at(int pixelSize);
 
 private:
