@@ -298,8 +298,22 @@ std::locale UserLocale() {
     return user;
 }
 
+namespace {
+
+bool userLocaleAsked = false;
+
+} // namespace
+
+std::locale FormattingLocale() {
+    if (userLocaleAsked) {
+        userLocaleAsked = false;
+        std::locale::global(UserLocale());
+    }
+    return std::locale();
+}
+
 void UseUserLocale() {
-    std::locale::global(UserLocale());
+    userLocaleAsked = true;
 }
 
 } // namespace calc

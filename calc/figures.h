@@ -19,16 +19,21 @@ double FieldReading(std::string_view text);
 // a fullwidth "1２３" (UTF-8) is not taken for 1 either.
 bool IsWholeFigure(std::string_view text);
 
+// The global C++ locale; first made the user's, where UseUserLocale() has asked for that.
+std::locale FormattingLocale();
+
 // The value with exactly two decimals, its decimal mark and digit grouping taken from the
 // locale's wide numpunct facet, as UTF-8 (the narrow facet cannot hold marks such as U+202F).
-std::string ResultFormat(double value, const std::locale& locale = std::locale());
+std::string ResultFormat(double value, const std::locale& locale = FormattingLocale());
 
 // The locale the user's environment names, built one category at a time: a category whose locale
 // is not installed stays classic without costing the others theirs, so a missing LC_TIME locale
 // leaves the result's decimal mark and grouping to LC_NUMERIC (std::locale("") would throw).
 std::locale UserLocale();
 
-// Makes UserLocale() the global C++ locale, so that ResultFormat's default follows the user.
+// Makes UserLocale() the global C++ locale, so that ResultFormat's default follows the user:
+// when the first result is formatted, not now, since reading the locale's files is work that the
+// program's start need not wait for.
 void UseUserLocale();
 
 } // namespace calc

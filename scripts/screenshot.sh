@@ -5,6 +5,7 @@
 #   scripts/screenshot.sh --worked-example OUTPUT.png   after typing 3000, 1000, 2500 and Enter
 #   scripts/screenshot.sh --scale 2 ... OUTPUT.png      on a screen of twice the density
 #   scripts/screenshot.sh --dark ... OUTPUT.png         under a dark colour scheme (qt6ct's "darker")
+#   scripts/screenshot.sh --style NAME ... OUTPUT.png   in the Qt style NAME (Fusion, Adwaita...)
 #
 # The program is build/default/window/quorvel unless QUORVEL_PROGRAM names another. Needs Xvfb,
 # openbox, xdotool, ImageMagick and, for --dark, qt6ct (`scripts/setup.sh test` installs them).
@@ -13,6 +14,7 @@ set -euo pipefail
 worked_example=false
 dark=false
 scale=1
+style=
 while [ $# -gt 1 ]; do
     case $1 in
     --worked-example) worked_example=true ;;
@@ -21,12 +23,16 @@ while [ $# -gt 1 ]; do
         scale=${2-}
         shift
         ;;
+    --style)
+        style=${2-}
+        shift
+        ;;
     *) break ;;
     esac
     shift
 done
 if [ $# -ne 1 ] || ! [[ $scale =~ ^[1-4]$ ]]; then
-    echo "usage: $0 [--worked-example] [--dark] [--scale 1|2|3|4] OUTPUT.png" >&2
+    echo "usage: $0 [--worked-example] [--dark] [--scale 1|2|3|4] [--style NAME] OUTPUT.png" >&2
     exit 2
 fi
 output=$1
@@ -51,7 +57,7 @@ start_xvfb $((1024 * scale))x$((768 * scale)) "$work/xvfb.log" ||
 export QT_SCALE_FACTOR=$scale
 ! $dark || use_dark_colour_scheme "$work"
 
-"$program" >"$work/quorvel.log" 2>&1 &
+"$program" ${style:+-style "$style"} >"$work/quorvel.log" 2>&1 &
 app_pid=$!
 window=$(find_window 20 --name 'Quorvel')
 [ -n "$window" ] || { echo "screenshot: the window did not appear" >&2; cat "$work/quorvel.log" >&2; exit 1; }

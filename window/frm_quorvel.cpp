@@ -2,6 +2,7 @@
 
 #include "calc/calculate.h"
 #include "window/field_colour.h"
+#include "window/form_fit.h"
 #include "window/form_fonts.h"
 #include "window/form_layout.h"
 #include "window/form_texts.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCompleter>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +22,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStringList>
 
 #include <span>
 
@@ -39,26 +42,34 @@ void Place(QWidget* control, const char* name, Twips place) {
     control->setGeometry(PixelRect(place));
 }
 
-QLineEdit* NewWeightField(QWidget* parent, const char* name, Twips place) {
+QLineEdit* NewWeightField(QWidget* parent, const char* name, Twips place, const QFont& font) {
     auto* box = new QLineEdit(parent);
     Place(box, name, place);
-    box->setFont(FormFont(FieldFontPixels));
+    box->setFont(font);
     box->setMaxLength(WeightMaxLength);
     return box;
 }
 
-QComboBox* NewPresetField(QWidget* parent, const char* name, Twips place,
-                          std::span<const std::string_view> presets, std::string_view start) {
+// The lists are fixed: Enter must not add the typed figure to them, and inline completion would
+// silently turn a typed "7" into "70", so the boxes have no completer. A box builds one for an
+// edit part that comes without one, at the cost of the rest of the box; each edit part is lent
+// the same stand-in while the box takes it, and keeps none.
+QComboBox* NewPresetField(QWidget* parent, const char* name, Twips place, const QFont& font,
+                          QCompleter& standIn, std::span<const std::string_view> presets,
+                          std::string_view start) {
     auto* box = new QComboBox(parent);
     Place(box, name, place);
-    box->setFont(FormFont(FieldFontPixels));
-    box->setEditable(true);
-    // The lists are fixed: Enter must not add the typed figure to them, and inline completion
-    // would silently turn a typed "7" into "70".
+    auto* edit = new QLineEdit(box);
+    edit->setCompleter(&standIn);
+    box->setLineEdit(edit);
+    edit->setCompleter(nullptr);
+    // Set once the box is editable: the font builds the box's list, as an editable box shows it.
+    box->setFont(font);
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
+    QStringList items;
     for (std::string_view preset : presets)
-        box->addItem(Q(preset));
+        items.append(Q(preset));
+    box->addItems(items); // one insertion into the list's model, where an item each made eight
     box->setCurrentIndex(box->findText(Q(start)));
     // The item that matches the text stays the current one, however the text came. Left on an
     // older item, the box would pick the matching one itself when editing ends (the focus
@@ -72,20 +83,20 @@ QComboBox* NewPresetField(QWidget* parent, const char* name, Twips place,
 }
 
 QLabel* NewLabel(QWidget* parent, const char* name, Twips place, std::string_view caption,
-                 int fontPixels) {
+                 const QFont& font) {
     auto* label = new QLabel(Q(caption), parent);
     Place(label, name, place);
-    label->setFont(FormFont(fontPixels));
+    label->setFont(font);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
-QPushButton* NewButton(QWidget* parent, const char* name, Twips place, std::string_view caption,
-                       std::string_view tooltip) {
+QPushButton* NewButton(QWidget* parent, const char* name, Twips place, const QFont& font,
+                       std::string_view caption, std::string_view tooltip) {
     auto* button = new QPushButton(Q(caption), parent);
     Place(button, name, place);
-    button->setFont(FormFont(FieldFontPixels));
+    button->setFont(font);
     button->setToolTip(Q(tooltip));
     return button;
 }
@@ -133,39 +144,42 @@ void frmQuorvel::createMenu() {
 
 // Created in tab order, so that the focus chain is the tab order too.
 void frmQuorvel::createControls() {
-    txtCar = NewWeightField(client, "txtCar", layout::txtCar);
-    txtPlunger = NewWeightField(client, "txtPlunger", layout::txtPlunger);
-    txtRatedLoad = NewWeightField(client, "txtRatedLoad", layout::txtRatedLoad);
+    FormFonts fonts;
+    const QFont& field = fonts.at(FieldFontPixels);
+    txtCar = NewWeightField(client, "txtCar", layout::txtCar, field);
+    txtPlunger = NewWeightField(client, "txtPlunger", layout::txtPlunger, field);
+    txtRatedLoad = NewWeightField(client, "txtRatedLoad", layout::txtRatedLoad, field);
     for (std::size_t i = 0; i < 6; ++i) {
-        Label1[i] =
-            NewLabel(client, "Label1", layout::Label1[i], texts::Label1[i], FieldFontPixels);
+        Label1[i] = NewLabel(client, "Label1", layout::Label1[i], texts::Label1[i], field);
         Label1[i]->setToolTip(Q(texts::tipLabel1[i]));
     }
-    cmbSpeed = NewPresetField(client, "cmbSpeed", layout::cmbSpeed, texts::SpeedPresets,
-                              texts::SpeedStart);
-    cmbForce = NewPresetField(client, "cmbForce", layout::cmbForce, texts::ForcePresets,
-                              texts::ForceStart);
-    cmbEfficiency = NewPresetField(client, "cmbEfficiency", layout::cmbEfficiency,
+    QCompleter standIn;
+    cmbSpeed = NewPresetField(client, "cmbSpeed", layout::cmbSpeed, field, standIn,
+                              texts::SpeedPresets, texts::SpeedStart);
+    cmbForce = NewPresetField(client, "cmbForce", layout::cmbForce, field, standIn,
+                              texts::ForcePresets, texts::ForceStart);
+    cmbEfficiency = NewPresetField(client, "cmbEfficiency", layout::cmbEfficiency, field, standIn,
                                    texts::EfficiencyPresets, texts::EfficiencyStart);
 
     // The result field: whatever the length of a result, it shows whole, so no length limit.
-    txtHP = new ResultField(FormFont(FieldFontPixels), client);
+    txtHP = new ResultField(field, client);
     Place(txtHP, "txtHP", layout::txtHP);
     txtHP->setReadOnly(true);
     txtHP->setFocusPolicy(Qt::ClickFocus);
     SetFieldBackground(txtHP, QColor(255, 255, 0));
 
-    Label1[6] = NewLabel(client, "Label1", layout::Label1[6], texts::Label1[6], FieldFontPixels);
+    Label1[6] = NewLabel(client, "Label1", layout::Label1[6], texts::Label1[6], field);
     for (std::size_t i = 0; i < Label1.size(); ++i)
         Label1[i]->setProperty("index", static_cast<int>(i));
 
-    cmdCalculate = NewButton(client, "cmdCalculate", layout::cmdCalculate, texts::cmdCalculate,
-                             texts::tipCalculate);
+    cmdCalculate = NewButton(client, "cmdCalculate", layout::cmdCalculate, field,
+                             texts::cmdCalculate, texts::tipCalculate);
     cmdCalculate->setDefault(true);
-    cmdReset = NewButton(client, "cmdReset", layout::cmdReset, texts::cmdReset, texts::tipReset);
-    cmdExit = NewButton(client, "cmdExit", layout::cmdExit, texts::cmdExit, texts::tipExit);
+    cmdReset =
+        NewButton(client, "cmdReset", layout::cmdReset, field, texts::cmdReset, texts::tipReset);
+    cmdExit = NewButton(client, "cmdExit", layout::cmdExit, field, texts::cmdExit, texts::tipExit);
 
-    Label2 = NewLabel(client, "Label2", layout::Label2, texts::Label2, TitleFontPixels);
+    Label2 = NewLabel(client, "Label2", layout::Label2, texts::Label2, fonts.at(TitleFontPixels));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label2->setToolTip(Q(texts::tipLabel2));
     QPalette title = Label2->palette();
@@ -178,6 +192,17 @@ void frmQuorvel::createControls() {
     Place(Text1, "Text1", layout::Text1);
     Text1->setFocusPolicy(Qt::ClickFocus);
     Text1->stackUnder(cmdExit);
+
+    // Polished now rather than when shown, since a style may set a field's margins then. The
+    // title, seven letters in the width of the window, fits in any face.
+    client->ensurePolished();
+    FitCaptions(fonts, FieldFontPixels,
+                {Label1[0], Label1[1], Label1[2], Label1[3], Label1[4], Label1[5], Label1[6]});
+    FitCaptions(fonts, FieldFontPixels, {cmdCalculate, cmdReset, cmdExit});
+    const int margins =
+        FitFigures(fonts, FieldFontPixels,
+                   {txtCar, txtPlunger, txtRatedLoad, cmbSpeed, cmbForce, cmbEfficiency});
+    CapTextMargins(txtHP, margins); // the result lines up with the figures above it
 }
 
 // Every focusable control in tab-index order. Tab passes over the result field and the focus

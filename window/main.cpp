@@ -1,6 +1,7 @@
 #include "calc/figures.h"
 #include "window/command_line.h"
 #include "window/display_guard.h"
+#include "window/form_style.h"
 #include "window/form_texts.h"
 #include "window/frm_quorvel.h"
 #include "window/qt_text.h"
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
     displayGuard.release();
     QApplication::setApplicationName(quorvel::Q(quorvel::texts::ProductName));
     QApplication::setApplicationVersion(QStringLiteral(QUORVEL_PRODUCT_VERSION));
+    quorvel::UseFormStyle();
     // Results show the decimal mark and grouping of the user's locale; a locale that is not
     // installed falls back to the classic one instead of failing.
     calc::UseUserLocale();

@@ -1,8 +1,9 @@
 // Measures one start of a windowed program on the X server named by DISPLAY: the time from just
 // before fork() until the server maps the program's first top-level window, and the program's
-// resident memory at that moment. Prints "<milliseconds> <VmRSS kB> <RssAnon kB>" and ends the
-// program. RssAnon, the part that is the program's own (heap and stacks, not the pages of shared
-// libraries and fonts), tells where a difference in VmRSS comes from.
+// resident memory and shared libraries at that moment. Prints "<milliseconds> <VmRSS kB>
+// <RssAnon kB> <libraries>" and ends the program. RssAnon, the part that is the program's own
+// (heap and stacks, not the pages of shared libraries and fonts), tells where a difference in
+// VmRSS comes from; the libraries (plugins included) tell what was loaded that need not be.
 //
 // Watching MapNotify on the root window measures what the user waits for (the window appearing)
 // without touching the program under test, so the same probe serves the program and the bare
@@ -17,6 +18,7 @@
 #include <ctime>
 #include <fstream>
 #include <optional>
+#include <set>
 #include <string>
 
 #include <poll.h>
@@ -50,6 +52,20 @@ std::optional<Resident> ResidentMemory(pid_t pid) {
         return std::nullopt;
     }
     return resident;
+}
+
+// The shared objects mapped into the process: every file whose name has ".so" in it.
+long MappedLibraries(pid_t pid) {
+    std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
+    std::set<std::string> libraries;
+    std::string line;
+    while (std::getline(maps, line)) {
+        const std::size_t path = line.find('/');
+        if (path != std::string::npos && line.find(".so", path) != std::string::npos) {
+            libraries.insert(line.substr(path));
+        }
+    }
+    return static_cast<long>(libraries.size());
 }
 
 // Qt and most toolkits tag their windows with _NET_WM_PID; a window without it is accepted,
@@ -134,6 +150,7 @@ int main(int argc, char** argv) {
 
     const std::optional<double> mappedMs = WaitForMap(display, pid, startMs);
     const std::optional<Resident> resident = ResidentMemory(pid);
+    const long libraries = MappedLibraries(pid);
     if (mappedMs) {
         EndProgram(pid);
     }
@@ -141,6 +158,7 @@ int main(int argc, char** argv) {
     if (!mappedMs || !resident) {
         return 1;
     }
-    std::printf("%.3f %ld %ld\n", *mappedMs - startMs, resident->totalKb, resident->anonymousKb);
+    std::printf("%.3f %ld %ld %ld\n", *mappedMs - startMs, resident->totalKb, resident->anonymousKb,
+                libraries);
     return 0;
 }

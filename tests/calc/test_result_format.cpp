@@ -214,7 +214,9 @@ TEST_F(UserEnvironment, InstalledLocaleIsTaken) {
     EXPECT_EQ(UserLocale().name(), "de_DE.UTF-8");
     const testing::GlobalLocale restore(std::locale::classic());
     UseUserLocale();
+    EXPECT_EQ(std::locale().name(), "C") << "built before the first result needs it";
     EXPECT_EQ(ResultFormat(1234.567), "1.234,57");
+    EXPECT_EQ(std::locale().name(), "de_DE.UTF-8");
 }
 
 // Only the numeric category's locale shapes the result: LC_ALL, then LC_NUMERIC, then LANG.

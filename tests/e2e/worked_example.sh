@@ -6,11 +6,12 @@
 #
 # The X server has a window manager unless XVFB_WINDOW_MANAGER=none (scripts/lib/xvfb.sh); "dark"
 # gives the program a dark colour scheme, as many desktops do. What is checked: the window
-# appears with its caption, centred on the screen (its frame, where there is a window manager);
-# after Enter no second window (a message box) is open and the yellow result field, empty before,
-# holds text; the figures in the white, yellow and (after a refused car weight) red fields stand
-# out from their backgrounds; Esc ends the process with status 0. The digits themselves are
-# checked by the Qt tests; the screenshots stay in OUTPUT_DIRECTORY for a person to look at.
+# appears with its caption, without an image-format plugin or the SVG library loaded, centred on
+# the screen (its frame, where there is a window manager); after Enter no second window (a
+# message box) is open and the yellow result field, empty before, holds text; the figures in the
+# white, yellow and (after a refused car weight) red fields stand out from their backgrounds; Esc
+# ends the process with status 0. The digits themselves are checked by the Qt tests; the
+# screenshots stay in OUTPUT_DIRECTORY for a person to look at.
 set -euo pipefail
 # shellcheck source=scripts/lib/xvfb.sh
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
@@ -42,6 +43,10 @@ window=$(find_window 30 --name 'Quorvel')
 [ -n "$window" ] || fail "the window did not appear: $(cat "$out/quorvel.log")"
 [ "$(xdotool getwindowname "$window")" = "$caption" ] || fail "caption is '$(xdotool getwindowname "$window")'"
 xdotool windowfocus --sync "$window"
+
+# Nothing is loaded at start that the window does not show: no image-format plugin, no SVG.
+unused=$(grep -oE '/[^ ]*(/imageformats/|libQt6Svg)[^ ]*' "/proc/$app_pid/maps" | sort -u || true)
+[ -z "$unused" ] || fail "loaded at start, although the window does not use it: $unused"
 
 # The window (with its frame, where it has one) centred on the screen's work area within 2 px.
 read -r x y width height < <(xwininfo -id "$window" |

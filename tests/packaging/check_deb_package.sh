@@ -126,6 +126,8 @@ check_control_fields() {
     value=$(control_field "$deb" Depends)
     [[ $value =~ (^|, )libqt6widgets6([ ,]|$) ]] || fail "Depends does not name Qt 6 Widgets: $value"
     [[ $value =~ (^|, )libc6([ ,]|$) ]] || fail "Depends does not name the C library: $value"
+    [[ $value =~ (^|, )"fonts-liberation2 | fonts-liberation"(,|$) ]] ||
+        fail "Depends does not name a face of the window's widths: $value"
     for field in Maintainer Section Description Homepage; do
         [ -n "$(control_field "$deb" "$field")" ] || fail "the control field $field is empty"
     done

@@ -1,13 +1,18 @@
-// The window on a screen of higher density. CTest runs this test at QT_SCALE_FACTOR 1 and 2: at
-// each factor the window keeps its designed size in logical pixels and is drawn with that many
-// device pixels to each, every caption and figure still fits its control in the face and sizes
-// the factor gives, and the icon comes at the device size without blending colours.
+// The window on a screen of higher density, and under other styles and faces. CTest runs this
+// test at QT_SCALE_FACTOR 1 and 2: at each factor the window keeps its designed size in logical
+// pixels and is drawn with that many device pixels to each, every caption and figure still fits
+// its control in the face and sizes the factor gives, and the icon comes at the device size
+// without blending colours. It runs again under each style and with DejaVu Sans alone, where the
+// captions and figures must still fit.
 
 #include "tests/window/support/icon_pixels.h"
 #include "tests/window/support/shown_form_test.h"
+#include "window/form_fonts.h"
 #include "window/program_icon.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -81,7 +86,19 @@ class HighDpi : public ShownFormTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { qInfo("scale factor %g", ScaleFactor()); }
+    // CTest runs this test under each style and with a single face as well; a run that got
+    // another style or face than it names would prove nothing.
+    void initTestCase() {
+        const QString face = QFontInfo(quorvel::FormFonts().at(quorvel::FieldFontPixels)).family();
+        qInfo("scale factor %g, style %s, face %s", ScaleFactor(),
+              qPrintable(QApplication::style()->name()), qPrintable(face));
+        const QString style = qEnvironmentVariable("QT_STYLE_OVERRIDE");
+        if (!style.isEmpty())
+            QCOMPARE(QApplication::style()->name(), style.toLower());
+        const QString expectedFace = qEnvironmentVariable("QUORVEL_TEST_FACE");
+        if (!expectedFace.isEmpty())
+            QCOMPARE(face, expectedFace);
+    }
 
     void windowDrawnAtTheScaleFactor() {
         const qreal factor = ScaleFactor();
@@ -153,6 +170,7 @@ private slots:
         auto* box = qobject_cast<QComboBox*>(widget);
         auto* edit = box ? box->lineEdit() : qobject_cast<QLineEdit*>(widget);
         QVERIFY(edit);
+        edit->setText(figure); // in the font the field takes for it
         const QRectF ink = Ink(edit->font(), figure, ScaleFactor());
         QVERIFY2(std::ceil(ink.right()) <= TextRoom(edit),
                  qPrintable(QStringLiteral("%1 needs %2, has %3")

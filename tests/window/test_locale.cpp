@@ -29,7 +29,7 @@ void TakeUpLocale(const QByteArray& name) {
 }
 
 wchar_t DecimalMark() {
-    return std::use_facet<std::numpunct<wchar_t>>(std::locale()).decimal_point();
+    return std::use_facet<std::numpunct<wchar_t>>(calc::FormattingLocale()).decimal_point();
 }
 
 } // namespace
