@@ -1,6 +1,7 @@
 #include "window/frm_quorvel.h"
 
 #include "calc/calculate.h"
+#include "window/announcement.h"
 #include "window/field_colour.h"
 #include "window/form_fonts.h"
 #include "window/form_layout.h"
@@ -273,6 +274,10 @@ void frmQuorvel::showDialog(const calc::DialogText& dialog) {
 
 void frmQuorvel::cmdCalculate_Click() {
     calc::Calculate(*this);
+    // A result shown now is the one this run wrote, the final one when the run was repeated:
+    // any change to a figure clears the result, and a refused figure writes none.
+    if (!txtHP->text().isEmpty())
+        Announce(this, Label1[6]->text() + QLatin1Char(' ') + txtHP->text());
 }
 
 void frmQuorvel::cmdReset_Click() {
@@ -291,6 +296,7 @@ void frmQuorvel::cmdReset_Click() {
     }
     setText(FieldId::txtHP, "");
     txtCar->setFocus();
+    Announce(this, Q(texts::ResetAnnouncement));
 }
 
 void frmQuorvel::reject() {
