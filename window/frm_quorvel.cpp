@@ -1,6 +1,7 @@
 #include "window/frm_quorvel.h"
 
 #include "calc/calculate.h"
+#include "window/accessible_controls.h"
 #include "window/announcement.h"
 #include "window/field_colour.h"
 #include "window/form_fonts.h"
@@ -95,6 +96,7 @@ QPushButton* NewButton(QWidget* parent, const char* name, Twips place, std::stri
 
 frmQuorvel::frmQuorvel(QWidget* parent)
     : QDialog(parent) {
+    InstallAccessibleControls();
     setObjectName(QStringLiteral("frmQuorvel"));
     setWindowTitle(WindowCaption());
     setWindowIcon(ProgramIcon());
