@@ -147,8 +147,9 @@ def focused(node):
     return node.getState().contains(pyatspi.STATE_FOCUSED)
 
 
-def close_notice(app, title):
-    """Closes the notice with this title by Return, once its OK button has the focus."""
+def close_notice(app, title, x_window):
+    """Closes the notice with this title by Return, once its OK button has the focus, and sees
+    that the window behind it has the input focus again, as a window manager gives it."""
     def notice():
         return next((w for w in children(app)
                      if w.getRole() == pyatspi.ROLE_ALERT and w.name == title), None)
@@ -156,9 +157,10 @@ def close_notice(app, title):
     wait_for(f"the focus on OK in \"{title}\"", lambda: focused(ok))
     xdotool("key", "Return")
     wait_for(f"the notice \"{title}\" closed", lambda: notice() is None)
+    xdotool("windowfocus", "--sync", x_window)
 
 
-def announcements_and_focus(app, window, announcements, expected, rule_result):
+def announcements_and_focus(app, window, x_window, announcements, expected, rule_result):
     """After the worked example's Enter in a field: Calculate by Space on the button, then after
     the force-and-efficiency notice; Reset; a refused car weight; Reset again."""
     calculate = find(window, pyatspi.ROLE_PUSH_BUTTON, "Calculate")
@@ -177,7 +179,7 @@ def announcements_and_focus(app, window, announcements, expected, rule_result):
     xdotool("key", "ctrl+a")
     xdotool("type", "--delay", "20", "32000")
     xdotool("key", "Return")
-    close_notice(app, "Foot Pounds-Force/Minute")
+    close_notice(app, "Foot Pounds-Force/Minute", x_window)
     announcements.wait(3)
     wait_for("the focus on Calculate after the notice", lambda: focused(calculate))
 
@@ -185,7 +187,7 @@ def announcements_and_focus(app, window, announcements, expected, rule_result):
     announcements.wait(4)
     wait_for("the focus in the car weight after Reset", lambda: focused(car))
     xdotool("key", "Return")
-    close_notice(app, "Car Weight")
+    close_notice(app, "Car Weight", x_window)
     wait_for("the focus in the refused car weight", lambda: focused(car))
     xdotool("key", "alt+r")
     announcements.wait(5)
@@ -243,7 +245,7 @@ def run(program, expected, rule_result):
         except Failure:
             raise Failure(f"\"{RESULT_FIELD}\" reads \"{text_of(result)}\", not \"{expected}\"")
         print(f"read \"{text_of(result)}\" from \"{RESULT_FIELD}\"")
-        announcements_and_focus(app, window, announcements, expected, rule_result)
+        announcements_and_focus(app, window, x_window, announcements, expected, rule_result)
 
         press(find(window, pyatspi.ROLE_PUSH_BUTTON, "Exit"))
         status = app_process.wait(timeout=WAIT_SECONDS)
