@@ -58,4 +58,10 @@ inline constexpr std::string_view SpeedStart = "125";
 inline constexpr std::string_view ForceStart = "33000";
 inline constexpr std::string_view EfficiencyStart = "90";
 
+// What a screen reader hears of changes it would otherwise miss: Reset, and where the focus is
+// after a click on a label or the background.
+inline constexpr std::string_view ResetAnnouncement = "Fields reset to their start values";
+inline constexpr std::string_view FocusSinkName = "Outside the fields";
+inline constexpr std::string_view FocusSinkDescription = "Tab goes to the first field";
+
 } // namespace quorvel::texts

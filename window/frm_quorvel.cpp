@@ -1,6 +1,8 @@
 #include "window/frm_quorvel.h"
 
 #include "calc/calculate.h"
+#include "window/accessible_controls.h"
+#include "window/announcement.h"
 #include "window/field_colour.h"
 #include "window/form_fit.h"
 #include "window/form_fonts.h"
@@ -105,6 +107,7 @@ QPushButton* NewButton(QWidget* parent, const char* name, Twips place, const QFo
 
 frmQuorvel::frmQuorvel(QWidget* parent)
     : QDialog(parent) {
+    InstallAccessibleControls();
     setObjectName(QStringLiteral("frmQuorvel"));
     setWindowTitle(WindowCaption());
     setWindowIcon(ProgramIcon());
@@ -301,6 +304,10 @@ void frmQuorvel::showDialog(const calc::DialogText& dialog) {
 
 void frmQuorvel::cmdCalculate_Click() {
     calc::Calculate(*this);
+    // A result shown now is the one this run wrote, the final one when the run was repeated:
+    // any change to a figure clears the result, and a refused figure writes none.
+    if (!txtHP->text().isEmpty())
+        Announce(this, Label1[6]->text() + QLatin1Char(' ') + txtHP->text());
 }
 
 void frmQuorvel::cmdReset_Click() {
@@ -319,6 +326,7 @@ void frmQuorvel::cmdReset_Click() {
     }
     setText(FieldId::txtHP, "");
     txtCar->setFocus();
+    Announce(this, Q(texts::ResetAnnouncement));
 }
 
 void frmQuorvel::reject() {

@@ -1,5 +1,8 @@
 #include "window/frm_quorvel.h"
 
+#include "window/form_texts.h"
+#include "window/qt_text.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,4 +34,8 @@ void frmQuorvel::describeForScreenReaders() {
             box->lineEdit()->setAccessibleName(label->text());
         }
     }
+    // A click on a label or the background parks the focus in the hidden sink; a listener is
+    // told that it left the fields, and how to get back.
+    Text1->setAccessibleName(quorvel::Q(quorvel::texts::FocusSinkName));
+    Text1->setAccessibleDescription(quorvel::Q(quorvel::texts::FocusSinkDescription));
 }

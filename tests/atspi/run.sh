@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the AT-SPI worked example on a private X server and a private session bus.
 #
-#   run.sh QUORVEL_PROGRAM EXPECTED_RESULT
+#   run.sh QUORVEL_PROGRAM EXPECTED_RESULT RULE_RESULT
 #
 # The session bus starts the accessibility bus (at-spi-bus-launcher) and the registry by
 # activation when Qt or pyatspi first asks for them; they leave when it ends. Their sockets go to
@@ -11,6 +11,7 @@ set -euo pipefail
 
 program=$1
 expected=$2
+rule_result=$3
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=scripts/lib/xvfb.sh
 source "$here/../../scripts/lib/xvfb.sh"
@@ -44,7 +45,7 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 # The system python: python3-pyatspi is installed for it, not for any other interpreter.
 timeout -k 5 100 dbus-run-session -- \
-    /usr/bin/python3 "$here/worked_example.py" "$program" "$expected" &
+    /usr/bin/python3 "$here/worked_example.py" "$program" "$expected" "$rule_result" &
 group=$!
 status=0
 wait "$group" || status=$?

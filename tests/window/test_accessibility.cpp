@@ -172,6 +172,49 @@ private slots:
         QVERIFY(Find(help, QAccessible::MenuItem, QStringLiteral("Formula")));
     }
 
+    // Screen readers read a field's text in its attribute runs and drop what no run covers, so
+    // the whole text is one run from any offset in it: a selected 3000 is read as "3000".
+    void fieldTextIsOneRun_data() { FieldRows({"txtCar", "cmbForce"}); }
+    void fieldTextIsOneRun() {
+        QFETCH(QString, field);
+        QWidget* widget = c().byName(field);
+        TypeInto(widget, QStringLiteral("3000"));
+        if (auto* box = qobject_cast<QComboBox*>(widget))
+            widget = box->lineEdit();
+        QAccessibleTextInterface* text = Accessible(widget)->textInterface();
+        QVERIFY(text);
+        for (int offset : {0, 3}) {
+            int start = -1, end = -1;
+            text->attributes(offset, &start, &end);
+            QCOMPARE(std::pair(start, end), std::pair(0, 4));
+        }
+    }
+
+    // Screen readers speak a menu entry's shortcut from the last part of its key binding,
+    // "mnemonic;path;shortcut". Pressed through its action, the entry still shows the formula.
+    void formulaTellsItsShortcut() {
+        QAccessibleInterface* formula =
+            Find(window(), QAccessible::MenuItem, QStringLiteral("Formula"));
+        QVERIFY(formula);
+        QCOMPARE(formula->actionInterface()
+                     ->keyBindingsForAction(QAccessibleActionInterface::pressAction())
+                     .join(QLatin1Char(';')),
+                 QStringLiteral("F;;Ctrl+F"));
+        MessageBoxAnswerer answerer;
+        Press(formula);
+        QCOMPARE(answerer.titles(), QStringList{Q(calc::msgFormula.title)});
+    }
+
+    // After a click on a label the focus is in the hidden sink, which says so.
+    void focusSinkSaysWhereTheFocusIs() {
+        QTest::mouseClick(c().Label1[2], Qt::LeftButton);
+        QAccessibleInterface* focus = window()->focusChild();
+        QVERIFY(focus);
+        QCOMPARE(focus->object(), c().Text1);
+        QCOMPARE(focus->text(QAccessible::Name), Q(texts::FocusSinkName));
+        QCOMPARE(focus->text(QAccessible::Description), Q(texts::FocusSinkDescription));
+    }
+
     // Every figure is its field's value, typed or picked.
     void figuresReadAsValues() {
         TypeFigures(c(), {"3000", "1000", "2500", "110", "32000", "95.5"});
