@@ -28,5 +28,8 @@ package:
 	cmake --build --preset package
 	cpack --preset package
 
+windows:
+	@bash scripts/windows/make-windows.sh
+
 clean:
 	rm -rf build

@@ -27,6 +27,8 @@ test=(
 windows=(
     cmake ninja-build g++ pkg-config dpkg-dev qt6-base-dev qt6-base-dev-tools qt6-svg-dev
     g++-mingw-w64-x86-64-posix nsis zip wine wine64 wine32:i386
+    # Windows' fonts and wine's X11 extensions, which wine only recommends
+    fonts-wine libxrender1 libxi6 libxrandr2 libxcursor1 libxinerama1 libxcomposite1 libxfixes3
     xvfb xauth openbox xdotool xclip x11-utils imagemagick fonts-liberation
 )
 
@@ -72,6 +74,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     echo "setup: installing ${missing[*]}"
     as_root apt-get update -qq
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        -o DPkg::Lock::Timeout=600 \
         "${missing[@]}"
 fi
 
