@@ -11,6 +11,9 @@ here=$(cd "$(dirname "$0")/../.." && pwd)
 # shellcheck source=scripts/lib/xvfb.sh
 source "$here/scripts/lib/xvfb.sh"
 installer=$(realpath "$1")
+# The version the program states, as the installer's name carries it.
+version=$(basename "$installer" | sed -n 's/^Quorvel-\(.*\)-win64\.exe$/\1/p')
+[ -n "$version" ] || { echo "try-installer: $1 is not named Quorvel-VERSION-win64.exe" >&2; exit 2; }
 out=$(realpath -m "$2")
 rm -rf "$out"
 mkdir -p "$out"
@@ -50,15 +53,16 @@ shortcut=$(find "$drive" -ipath '*/Start Menu/Programs/Quorvel/Quorvel.lnk' | he
 [ -n "$shortcut" ] || fail "no Start-menu entry"
 wine reg query "$uninstall_key" /reg:32 >"$out/uninstall-entry.txt" 2>>"$out/wine.log" ||
     fail "no Programs-and-Features entry"
-for value in 'DisplayName.*Quorvel$' 'DisplayVersion.*1\.00$' 'Publisher.*The Quorvel developers$' \
-    'DisplayIcon.*quorvel\.exe$' 'UninstallString.*Uninstall\.exe"$'; do
+for value in 'DisplayName.*Quorvel$' "DisplayVersion.*${version//./\\.}$" \
+    'Publisher.*The Quorvel developers$' 'DisplayIcon.*quorvel\.exe$' \
+    'UninstallString.*Uninstall\.exe"$'; do
     tr -d '\r' <"$out/uninstall-entry.txt" | grep -q "$value" ||
         fail "the Programs-and-Features entry has no $value: $(cat "$out/uninstall-entry.txt")"
 done
 installed_kib=$(du -sk "$folder" | cut -f1)
 
-version=$(wine "$folder/quorvel.exe" --version 2>>"$out/wine.log" | tr -d '\r')
-[ "$version" = "Quorvel 1.00" ] || fail "--version printed '$version'"
+stated=$(wine "$folder/quorvel.exe" --version 2>>"$out/wine.log" | tr -d '\r')
+[ "$stated" = "Quorvel $version" ] || fail "--version printed '$stated'"
 
 # worked_example LOCALE EXPECTED: the installed program under that user locale, the weights typed
 # and Enter pressed, the result field clicked, selected and copied; a screenshot stays in out/.

@@ -64,6 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Settings{L",", L".", L"3;0", L"0", 0.5, ",50"},
                       Settings{L".", L",", L"3;0", L"0", 27.356, "27.36"},
                       Settings{L".", L",", L"3;0", L"0", -0.25, "-.25"},
+                      // No decimal mark set: "2736" would read a hundred times too large.
+                      Settings{L"", L",", L"3;0", L"1", 27.356, "27.36"},
                       Settings{L",", L"\u00A0", L"3;0", L"1", 1234.5,
                                "1\xC2\xA0"
                                "234,50"},
