@@ -1,5 +1,8 @@
 #include "calc/figures.h"
 
+#include "calc/number_marks.h"
+#include "calc/windows_locale.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -216,6 +219,19 @@ std::string GroupDigits(std::string_view digits, const std::string& grouping,
     return {reversed.rbegin(), reversed.rend()};
 }
 
+// The marks the locale carries whole, or else those of its wide numpunct facet, which always
+// shows a leading zero.
+NumberMarks LocaleMarks(const std::locale& locale) {
+    if (std::has_facet<NumberMarksFacet>(locale))
+        return std::use_facet<NumberMarksFacet>(locale).marks();
+    const auto& punct = std::use_facet<std::numpunct<wchar_t>>(locale);
+    NumberMarks marks;
+    AppendUtf8(marks.decimalMark, punct.decimal_point());
+    AppendUtf8(marks.groupSeparator, punct.thousands_sep());
+    marks.grouping = punct.grouping();
+    return marks;
+}
+
 } // namespace
 
 std::string ResultFormat(double value, const std::locale& locale) {
@@ -242,15 +258,11 @@ std::string ResultFormat(double value, const std::locale& locale) {
         fraction.find_first_not_of('0') == std::string_view::npos)
         negative = false;
 
-    const auto& punct = std::use_facet<std::numpunct<wchar_t>>(locale);
-    std::string separator;
-    AppendUtf8(separator, punct.thousands_sep());
-    std::string decimalMark;
-    AppendUtf8(decimalMark, punct.decimal_point());
-
+    const NumberMarks marks = LocaleMarks(locale);
     std::string out = negative ? "-" : "";
-    out += GroupDigits(integer, punct.grouping(), separator);
-    out += decimalMark;
+    if (integer != "0" || marks.leadingZero)
+        out += GroupDigits(integer, marks.grouping, marks.groupSeparator);
+    out += marks.decimalMark;
     out += fraction;
     return out;
 }
@@ -282,6 +294,10 @@ std::locale InstalledLocale(const char* name) {
 } // namespace
 
 std::locale UserLocale() {
+#ifdef _WIN32
+    // Windows keeps the user's number conventions in the regional settings, not the environment.
+    return WindowsUserLocale();
+#endif
     struct Category {
         std::locale::category category;
         const char* variable;

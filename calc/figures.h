@@ -23,10 +23,12 @@ bool IsWholeFigure(std::string_view text);
 std::locale FormattingLocale();
 
 // The value with exactly two decimals, its decimal mark and digit grouping taken from the
-// locale's wide numpunct facet, as UTF-8 (the narrow facet cannot hold marks such as U+202F).
+// locale's NumberMarksFacet or else its wide numpunct facet, as UTF-8 (the narrow facet cannot
+// hold marks such as U+202F). A value below 1 shows its 0 unless the NumberMarksFacet says not.
 std::string ResultFormat(double value, const std::locale& locale = FormattingLocale());
 
-// The locale the user's environment names, built one category at a time: a category whose locale
+// On Windows, the number marks of the user's regional settings (WindowsUserLocale). Elsewhere,
+// the locale the user's environment names, built one category at a time: a category whose locale
 // is not installed stays classic without costing the others theirs, so a missing LC_TIME locale
 // leaves the result's decimal mark and grouping to LC_NUMERIC (std::locale("") would throw).
 std::locale UserLocale();

@@ -4,6 +4,8 @@
 #   setup.sh build     building and running the program (make run)
 #   setup.sh package   that, and making its Debian package (make package)
 #   setup.sh test      all of it, and every test's tools (make test)
+#   setup.sh windows   building Qt, the program and its installer for Windows, and trying the
+#                      installer under wine (make windows)
 set -euo pipefail
 
 build=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev fonts-liberation)
@@ -18,14 +20,26 @@ test=(
     fonts-dejavu-core
     # accessibility, locales, packaging
     dbus at-spi2-core python3-pyatspi locales desktop-file-utils appstream lintian
+    # the core's tests built for Windows and run under 64-bit wine
+    g++-mingw-w64-x86-64-posix wine wine64
+)
+# Qt for Windows from Debian's source; the installer, whose 32-bit installer program needs 32-bit
+# wine; an X server, window manager and key events to try it with.
+windows=(
+    cmake ninja-build g++ pkg-config dpkg-dev qt6-base-dev qt6-base-dev-tools qt6-svg-dev
+    g++-mingw-w64-x86-64-posix nsis zip wine wine64 wine32:i386
+    # Windows' fonts and wine's X11 extensions, which wine only recommends
+    fonts-wine libxrender1 libxi6 libxrandr2 libxcursor1 libxinerama1 libxcomposite1 libxfixes3
+    xvfb xauth openbox xdotool xclip x11-utils imagemagick fonts-liberation
 )
 
 case ${1:-} in
 build) packages=("${build[@]}") ;;
 package) packages=("${build[@]}" "${package[@]}") ;;
 test) packages=("${build[@]}" "${package[@]}" "${test[@]}") ;;
+windows) packages=("${windows[@]}") ;;
 *)
-    echo "usage: $0 build|package|test" >&2
+    echo "usage: $0 build|package|test|windows" >&2
     exit 2
     ;;
 esac
@@ -47,6 +61,11 @@ as_root() {
     fi
 }
 
+# 32-bit packages need the i386 architecture, which a fresh amd64 system has not added.
+if [[ " ${missing[*]} " == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    as_root dpkg --add-architecture i386
+fi
+
 if [ ${#missing[@]} -gt 0 ]; then
     if ! command -v apt-get >/dev/null 2>&1; then
         echo "setup: these Debian packages are missing and there is no apt-get to install them:" \
@@ -56,6 +75,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     echo "setup: installing ${missing[*]}"
     as_root apt-get update -qq
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        -o DPkg::Lock::Timeout=600 \
         "${missing[@]}"
 fi
 

@@ -5,6 +5,7 @@
 #include "window/form_texts.h"
 #include "window/frm_quorvel.h"
 #include "window/qt_text.h"
+#include "window/windows_console.h"
 
 #include <QApplication>
 #include <QString>
@@ -12,6 +13,7 @@
 #include <optional>
 
 int main(int argc, char* argv[]) {
+    quorvel::AttachParentConsole();
     if (const std::optional<int> status = quorvel::AnswerCommandLine(argc, argv))
         return *status;
     // The window draws its menu bar itself. Without this, the first menu bar asks the session bus

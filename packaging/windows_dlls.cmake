@@ -1,0 +1,27 @@
+# Run at install time: copies into the install folder the DLLs that QUORVEL_BINARIES import, and
+# those that these import in turn, from the folders QUORVEL_DLL_DIRS; a DLL found in none of them
+# is Windows' own. The names are matched as the import tables spell them.
+set(pending ${QUORVEL_BINARIES})
+set(seen)
+while(pending)
+    list(POP_FRONT pending binary)
+    execute_process(COMMAND ${QUORVEL_OBJDUMP} -p ${binary} OUTPUT_VARIABLE headers
+                    COMMAND_ERROR_IS_FATAL ANY)
+    string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
+    foreach(import IN LISTS imports)
+        string(REPLACE "DLL Name: " "" name "${import}")
+        string(TOLOWER "${name}" key)
+        list(FIND seen ${key} at)
+        if(at GREATER -1)
+            continue()
+        endif()
+        list(APPEND seen ${key})
+        foreach(dir IN LISTS QUORVEL_DLL_DIRS)
+            if(EXISTS ${dir}/${name})
+                file(INSTALL ${dir}/${name} DESTINATION ${CMAKE_INSTALL_PREFIX})
+                list(APPEND pending ${dir}/${name})
+                break()
+            endif()
+        endforeach()
+    endforeach()
+endwhile()
