@@ -13,8 +13,8 @@ test=(
     clang libclang-rt-14-dev
     # core tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
-    # tests on a real X server, screenshots, memory checks
-    xvfb xauth openbox qt6ct xdotool x11-utils libx11-dev imagemagick valgrind
+    # tests on a real X server, under two window managers, screenshots, memory checks
+    xvfb xauth openbox fluxbox qt6ct xdotool x11-utils libx11-dev imagemagick valgrind
     # accessibility, locales, packaging
     dbus at-spi2-core python3-pyatspi locales desktop-file-utils appstream lintian
 )
