@@ -15,6 +15,8 @@ test=(
     libgtest-dev libgmock-dev libbenchmark-dev
     # tests on a real X server, under two window managers, screenshots, memory checks
     xvfb xauth openbox fluxbox qt6ct xdotool x11-utils libx11-dev imagemagick valgrind
+    # a Wayland display that cannot be opened
+    qt6-wayland
     # accessibility, locales, packaging
     dbus at-spi2-core python3-pyatspi locales desktop-file-utils appstream lintian
 )
