@@ -11,7 +11,7 @@
 #include <optional>
 
 int main(int argc, char* argv[]) {
-    if (const std::optional<int> status = quorvel::AnswerCommandLine(argc, argv))
+    if (const std::optional<int> status = quorvel::AnswerHelpOrVersion(argc, argv))
         return *status;
     // The window draws its menu bar itself. Without this, the first menu bar asks the session bus
     // whether a desktop-wide menu is on offer, a round trip the window would then ignore.
@@ -19,6 +19,8 @@ int main(int argc, char* argv[]) {
     quorvel::DisplayGuard displayGuard;
     QApplication application(argc, argv);
     displayGuard.release();
+    if (const std::optional<int> status = quorvel::RefuseLeftOver(QApplication::arguments()))
+        return *status;
     QApplication::setApplicationName(quorvel::Q(quorvel::texts::ProductName));
     QApplication::setApplicationVersion(QStringLiteral(QUORVEL_PRODUCT_VERSION));
     // Results show the decimal mark and grouping of the user's locale; a locale that is not
