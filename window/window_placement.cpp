@@ -100,9 +100,10 @@ void AskToKeepCentre(xcb_connection_t* connection, xcb_window_t id) {
                         XCB_ATOM_WM_SIZE_HINTS, 32, SizeHintsLength, hints.data());
 }
 
-// Some window managers read the centre as the frame's top edge and place the frame half a
-// title bar low. When the window is first exposed, its frame stands where the window manager
-// put it and its size is told: a frame off centre is moved once, before anything is painted.
+// Some window managers (openbox, icewm) misread the centre and place the frame up to a title bar
+// off; they do tell the frame beforehand, but not always before the window is shown. When the
+// window is first exposed, its frame stands where the window manager put it and its size is
+// told: a frame off centre is then moved once, a jump that only this late case is left with.
 class FrameCheck : public QObject {
 public:
     FrameCheck(QWidget& window, xcb_connection_t* connection, xcb_window_t id)
