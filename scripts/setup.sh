@@ -15,9 +15,12 @@ test=(
     clang libclang-rt-14-dev
     # core tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
-    # tests on a real X server, screenshots, memory checks, other styles and faces
-    xvfb xauth openbox qt6ct xdotool x11-utils libx11-dev imagemagick valgrind adwaita-qt6
+    # tests on a real X server, under two window managers, screenshots, memory checks, other
+    # styles and faces
+    xvfb xauth openbox fluxbox qt6ct xdotool x11-utils libx11-dev imagemagick valgrind adwaita-qt6
     fonts-dejavu-core
+    # a Wayland display that cannot be opened
+    qt6-wayland
     # accessibility, locales, packaging
     dbus at-spi2-core python3-pyatspi locales desktop-file-utils appstream lintian
     # the core's tests built for Windows and run under 64-bit wine

@@ -1,75 +1,79 @@
 #include "window/display_guard.h"
 
-#include <QByteArray>
-#include <QList>
 #include <QString>
 
 #include <cstdio>
 #include <cstdlib>
-#include <utility>
+#include <mutex>
 
 namespace quorvel {
 namespace {
 
-struct HeldMessage {
-    QtMsgType type;
-    const char* category; // the logging categories' names are static
-    QString text;
-};
-
-QList<HeldMessage> held;
-
 constexpr QLatin1StringView XcbFailure("could not connect to display");
 constexpr QLatin1StringView WaylandFailure("Failed to create wl_display");
 
-// What to tell the user where a held message says that the toolkit could not open a display;
-// empty where none does. An X display with no name means that no display was named at all.
-QString DisplayFailure() {
-    for (const HeldMessage& message : held) {
-        const qsizetype at = message.text.indexOf(XcbFailure);
-        if (at < 0 && !message.text.contains(WaylandFailure))
-            continue;
-        const QString xDisplay =
-            at < 0 ? QString() : message.text.mid(at + XcbFailure.size()).trimmed();
-        if (!xDisplay.isEmpty())
-            return QStringLiteral("Quorvel cannot open the X display \"%1\".").arg(xDisplay);
-        if (at >= 0 && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            return QStringLiteral("Quorvel needs a graphical display, but neither DISPLAY nor "
-                                  "WAYLAND_DISPLAY is set.");
-        return QStringLiteral("Quorvel cannot open the Wayland display \"%1\".")
-            .arg(qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0")));
+// The displays the toolkit has failed to open so far. The toolkit may log from other threads.
+struct Failures {
+    bool x = false;
+    QString xDisplay; // empty where no X display is named
+    bool wayland = false;
+};
+std::mutex failuresLock;
+Failures failures;
+
+void Remember(const QString& text) {
+    const qsizetype at = text.indexOf(XcbFailure);
+    if (at < 0 && !text.contains(WaylandFailure))
+        return;
+    const std::scoped_lock lock(failuresLock);
+    if (at < 0) {
+        failures.wayland = true;
+    } else {
+        failures.x = true;
+        failures.xDisplay = text.mid(at + XcbFailure.size()).trimmed();
     }
-    return {};
+}
+
+// One sentence naming the displays that were tried; empty where none failed.
+QString FailureLine() {
+    const std::scoped_lock lock(failuresLock);
+    const QString wayland = QStringLiteral("the Wayland display \"%1\"")
+                                .arg(qEnvironmentVariable("WAYLAND_DISPLAY", "wayland-0"));
+    const QString x = QStringLiteral("the X display \"%1\"").arg(failures.xDisplay);
+    if (failures.x && !failures.xDisplay.isEmpty())
+        return QStringLiteral("Quorvel cannot open %1.")
+            .arg(failures.wayland ? wayland + QStringLiteral(" or ") + x : x);
+    if (failures.wayland)
+        return QStringLiteral("Quorvel cannot open %1.").arg(wayland);
+    if (!failures.x)
+        return {};
+    return qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+               ? QStringLiteral("Quorvel needs a graphical display, but neither DISPLAY nor "
+                                "WAYLAND_DISPLAY is set.")
+               : QStringLiteral("Quorvel needs an X display, but DISPLAY is not set.");
 }
 
 QtMessageHandler previousHandler = nullptr;
 
-void PassOnHeld() {
-    qInstallMessageHandler(previousHandler);
-    for (const HeldMessage& message : std::exchange(held, {}))
-        previousHandler(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category),
-                        message.text);
-}
-
-void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type != QtFatalMsg) {
-        held.append({type, context.category, text});
-        return;
+// Every message goes on at once, with its context, so that nothing is lost if a warning is made
+// fatal or the program crashes; only the toolkit's own abort, with its hint to reinstall the
+// program, is replaced by the sentence that names the display.
+void Watch(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        if (const QString line = FailureLine(); !line.isEmpty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(line));
+            std::_Exit(1);
+        }
+    } else {
+        Remember(text);
     }
-    const QString failure = DisplayFailure();
-    if (!failure.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(failure));
-        std::_Exit(1);
-    }
-    // Some other failure: everything is said as it would have been, then the toolkit aborts.
-    PassOnHeld();
     previousHandler(type, context, text);
 }
 
 } // namespace
 
 DisplayGuard::DisplayGuard() {
-    previousHandler = qInstallMessageHandler(Hold);
+    previousHandler = qInstallMessageHandler(Watch);
 }
 
 DisplayGuard::~DisplayGuard() {
@@ -78,7 +82,7 @@ DisplayGuard::~DisplayGuard() {
 
 void DisplayGuard::release() {
     if (!released_)
-        PassOnHeld();
+        qInstallMessageHandler(previousHandler);
     released_ = true;
 }
 

@@ -6,8 +6,8 @@ namespace quorvel {
 
 // Held while the application object is created. Where no display is named, or the one named
 // cannot be reached, the toolkit aborts with a hint to reinstall the program; instead, the guard
-// says so on one line, naming the display, and ends the program with status 1. The
-// toolkit's other messages of that time are held back and passed on when the guard is released.
+// ends its messages with one line that names the display that was tried, and ends the program
+// with status 1. Every other message goes on as the toolkit gives it.
 class DisplayGuard {
 public:
     DisplayGuard();

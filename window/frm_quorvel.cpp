@@ -23,7 +23,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QStringList>
 
 #include <span>
@@ -117,20 +116,23 @@ frmQuorvel::frmQuorvel(QWidget* parent)
     client->setObjectName(QStringLiteral("client"));
     client->setGeometry(0, menuBar->height(), Pixels(layout::ClientWidth),
                         Pixels(layout::ClientHeight));
+    setFixedSize(client->width(), menuBar->height() + client->height());
+    // Asked now, the window manager tells the frame while the controls are made.
+    AskForFrame(*this);
     createControls();
     chainTabStops();
     connectHandlers();
     describeForScreenReaders();
-    setFixedSize(client->width(), menuBar->height() + client->height());
     txtCar->setFocus();
 }
 
-void frmQuorvel::showEvent(QShowEvent* event) {
-    // Placed before it is mapped, centred with the frame the window manager announces; QDialog's
-    // own placement guesses the frame and leaves the window off centre.
-    if (!event->spontaneous() && !testAttribute(Qt::WA_Moved))
-        CentreOnScreen(*this);
-    QDialog::showEvent(event);
+void frmQuorvel::setVisible(bool visible) {
+    // Centred when first shown; QDialog's own placement guesses the frame and leaves the window
+    // off centre.
+    if (visible && !isVisible() && !testAttribute(Qt::WA_Moved))
+        ShowCentred(*this, [this] { QDialog::setVisible(true); });
+    else
+        QDialog::setVisible(visible);
 }
 
 void frmQuorvel::createMenu() {

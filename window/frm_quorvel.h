@@ -38,6 +38,8 @@ class frmQuorvel : public QDialog, public calc::CalculatorView {
 public:
     explicit frmQuorvel(QWidget* parent = nullptr);
 
+    void setVisible(bool visible) override;
+
     // CalculatorView over the controls.
     std::string text(calc::FieldId field) const override;
     void setText(calc::FieldId field, std::string_view text) override;
@@ -74,7 +76,6 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();

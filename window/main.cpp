@@ -14,7 +14,7 @@
 
 int main(int argc, char* argv[]) {
     quorvel::AttachParentConsole();
-    if (const std::optional<int> status = quorvel::AnswerCommandLine(argc, argv))
+    if (const std::optional<int> status = quorvel::AnswerHelpOrVersion(argc, argv))
         return *status;
     // The window draws its menu bar itself. Without this, the first menu bar asks the session bus
     // whether a desktop-wide menu is on offer, a round trip the window would then ignore.
@@ -22,6 +22,8 @@ int main(int argc, char* argv[]) {
     quorvel::DisplayGuard displayGuard;
     QApplication application(argc, argv);
     displayGuard.release();
+    if (const std::optional<int> status = quorvel::RefuseLeftOver(QApplication::arguments()))
+        return *status;
     QApplication::setApplicationName(quorvel::Q(quorvel::texts::ProductName));
     QApplication::setApplicationVersion(QStringLiteral(QUORVEL_PRODUCT_VERSION));
     quorvel::UseFormStyle();

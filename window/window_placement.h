@@ -1,13 +1,22 @@
 #pragma once
 
+#include <functional>
+
 class QWidget;
 
 namespace quorvel {
 
-// Moves a top-level window that is created but not yet mapped so that it appears centred on the
-// available area of its screen: its whole frame, title bar included, where the window manager
-// tells the frame's size beforehand, and the window itself where there is no window manager.
-// Placed before it is mapped, the window never jumps.
-void CentreOnScreen(QWidget& window);
+// Asks the window manager, without waiting for the answer, for the frame it will put round the
+// top-level window: asked while the rest of the window is made, the answer is there when it is
+// shown. The frame depends on the window's kind and on whether it can be resized, so the window
+// must already have its fixed size.
+void AskForFrame(QWidget& window);
+
+// Shows a top-level window for the first time, `show` doing the showing, centred on the
+// available area of its screen: the window itself where nothing frames it, its whole frame,
+// title bar included, under a window manager. It is placed before it is mapped, with the frame
+// the window manager has told; where it has told none, the window manager is asked to keep the
+// window's centre where it was put, whatever frame it adds. Nothing waits for the window manager.
+void ShowCentred(QWidget& window, const std::function<void()>& show);
 
 } // namespace quorvel

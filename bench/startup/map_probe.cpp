@@ -104,8 +104,9 @@ std::optional<double> WaitForMap(Display* display, pid_t pid, double startMs) {
         while (XPending(display) > 0) {
             XEvent event;
             XNextEvent(display, &event);
+            // Some window managers (fluxbox) make their frames override-redirect too.
             if (event.type == MapNotify && event.xmap.event == root &&
-                !event.xmap.override_redirect && BelongsTo(display, event.xmap.window, pid)) {
+                BelongsTo(display, event.xmap.window, pid)) {
                 return MonotonicMs();
             }
         }

@@ -6,32 +6,40 @@ window_manager_pid=
 
 # start_xvfb WIDTHxHEIGHT LOG
 # Starts Xvfb, its output going to LOG, sets xvfb_pid and points DISPLAY at it, with no Wayland
-# display or Qt platform to override it, then a window manager (openbox), as users have one: it
-# frames, places and focuses windows, which bare Xvfb never does. XVFB_WINDOW_MANAGER=none leaves
-# it out. Fails when no display is reported within 20 seconds or the window manager is not ready
-# within 20 seconds more.
+# display or Qt platform to override it, then a window manager, as users have one: it frames,
+# places and focuses windows, which bare Xvfb never does. XVFB_WINDOW_MANAGER names it: openbox
+# (the default) or fluxbox; none leaves it out. XVFB_SCREEN=1 gives the server a second screen
+# and runs everything there (DISPLAY=:N.1), as on a display with two screens. Fails when no
+# display is reported within 20 seconds or the window manager is not ready within 20 seconds more.
 # -displayfd picks a free display number, so that parallel runs never collide; -noreset keeps the
 # server from resetting when its last client leaves, which would refuse a client arriving then.
 start_xvfb() {
-    local size=$1 log=$2 display_fd display_number
+    local size=$1 log=$2 display_fd display_number number screen=${XVFB_SCREEN:-0} screens=()
+    for number in $(seq 0 "$screen"); do screens+=(-screen "$number" "${size}x24"); done
     exec {display_fd}<> <(:)
-    Xvfb -displayfd "$display_fd" -screen 0 "${size}x24" -nolisten tcp -noreset >"$log" 2>&1 &
+    Xvfb -displayfd "$display_fd" "${screens[@]}" -nolisten tcp -noreset >"$log" 2>&1 &
     xvfb_pid=$!
     read -r -t 20 -u "$display_fd" display_number || display_number=
     exec {display_fd}<&-
     [ -n "$display_number" ] || return 1
     export DISPLAY=:$display_number
+    [ "$screen" = 0 ] || DISPLAY+=.$screen
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
     [ "${XVFB_WINDOW_MANAGER:-openbox}" = none ] || start_window_manager "$log"
 }
 
-# Starts openbox on DISPLAY, its settings and output kept beside LOG, and waits until it has
-# announced itself on the root window.
+# Starts the window manager on DISPLAY, its settings and output kept beside LOG, and waits until
+# it has announced itself on the root window.
 start_window_manager() {
-    local home
-    home=$(dirname "$1")/openbox
+    local home command
+    home=$(dirname "$1")/window-manager
     mkdir -p "$home"
-    XDG_CONFIG_HOME=$home XDG_CACHE_HOME=$home openbox --sm-disable >>"$1" 2>&1 &
+    case ${XVFB_WINDOW_MANAGER:-openbox} in
+    openbox) command=(env XDG_CONFIG_HOME="$home" XDG_CACHE_HOME="$home" openbox --sm-disable) ;;
+    fluxbox) command=(env HOME="$home" fluxbox) ;;
+    *) echo "start_xvfb: no such window manager: $XVFB_WINDOW_MANAGER" >>"$1"; return 1 ;;
+    esac
+    "${command[@]}" >>"$1" 2>&1 &
     window_manager_pid=$!
     for _ in $(seq 200); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
