@@ -21,7 +21,11 @@ constexpr std::string_view Usage =
     "  -v, --version  print the version and exit\n"
     "\n"
     "Qt's own options, such as -style NAME or -platform NAME, are passed on to Qt.\n"
-    "See quorvel(1) for the fields, their units and the keys.\n";
+#ifndef _WIN32
+    // The manual page is installed on Linux only.
+    "See quorvel(1) for the fields, their units and the keys.\n"
+#endif
+    ;
 
 // A full disk or a closed pipe must not pass for an answer given.
 int Print(std::string_view text) {
