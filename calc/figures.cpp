@@ -267,6 +267,15 @@ std::string ResultFormat(double value, const std::locale& locale) {
     return out;
 }
 
+#ifdef _WIN32
+
+// Windows keeps the user's number conventions in the regional settings, not the environment.
+std::locale UserLocale() {
+    return WindowsUserLocale();
+}
+
+#else
+
 namespace {
 
 // The locale the environment names for one category, as the C library picks it: LC_ALL, then the
@@ -294,10 +303,6 @@ std::locale InstalledLocale(const char* name) {
 } // namespace
 
 std::locale UserLocale() {
-#ifdef _WIN32
-    // Windows keeps the user's number conventions in the regional settings, not the environment.
-    return WindowsUserLocale();
-#endif
     struct Category {
         std::locale::category category;
         const char* variable;
@@ -313,6 +318,8 @@ std::locale UserLocale() {
         user = std::locale(user, InstalledLocale(EnvironmentLocale(variable)), category);
     return user;
 }
+
+#endif
 
 namespace {
 

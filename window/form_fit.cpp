@@ -1,6 +1,7 @@
 #include "window/form_fit.h"
 
 #include "window/form_fonts.h"
+#include "window/line_edit_text.h"
 
 #include <QComboBox>
 #include <QFontMetricsF>
@@ -9,7 +10,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QStyleOptionFrame>
 
 #include <algorithm>
 #include <cmath>
@@ -20,10 +20,8 @@ namespace {
 
 // Below this a caption or figure can no longer be read.
 constexpr int SmallestPixels = 8;
-// A line edit keeps two pixels clear on either side of its text, and scrolls the text unless a
-// pixel is left over for the cursor after it; one more allows for rounding.
-constexpr int LineEditMargin = 2;
-constexpr int LineEditSlack = 2;
+// A pixel to spare for rounding.
+constexpr int RoundingSlack = 1;
 
 // The largest size from `designedPixels` down at which `fits` holds, or the smallest.
 template <typename Fits>
@@ -67,40 +65,30 @@ bool CaptionFits(const QWidget* control, const QFontMetricsF& metrics) {
     return std::ceil(CaptionWidth(metrics, caption)) <= CaptionRoom(button);
 }
 
-// A field's edit part, the widest figure it must show and the room inside its frame, before the
-// text margins that the style may have set.
+// A field's edit part, the widest figure it must show, and the room for it with the text margins
+// that the style may have set.
 struct Figure {
     QLineEdit* edit;
     qsizetype digits;
-    int inside;
+    int roomWithMargins;
 
+    // The room with each margin narrowed to at most `marginCap`.
     int room(int marginCap) const {
         const QMargins margins = edit->textMargins();
-        return inside - std::min(margins.left(), marginCap) - std::min(margins.right(), marginCap) -
-               2 * LineEditMargin - LineEditSlack;
+        return roomWithMargins + margins.left() - std::min(margins.left(), marginCap) +
+               margins.right() - std::min(margins.right(), marginCap) - RoundingSlack;
     }
 };
-
-int InsideFrame(const QLineEdit* edit) {
-    QStyleOptionFrame option;
-    option.initFrom(edit);
-    option.rect = edit->contentsRect();
-    option.lineWidth = edit->hasFrame()
-                           ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
-                           : 0;
-    option.state |= QStyle::State_Sunken;
-    return edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).width();
-}
 
 Figure FigureOf(QWidget* field) {
     if (auto* box = qobject_cast<QComboBox*>(field)) {
         qsizetype longest = 0;
         for (int item = 0; item < box->count(); ++item)
             longest = std::max(longest, box->itemText(item).size());
-        return {box->lineEdit(), longest, InsideFrame(box->lineEdit())};
+        return {box->lineEdit(), longest, LineEditTextRect(*box->lineEdit()).width()};
     }
     auto* edit = static_cast<QLineEdit*>(field);
-    return {edit, edit->maxLength(), InsideFrame(edit)};
+    return {edit, edit->maxLength(), LineEditTextRect(*edit).width()};
 }
 
 // Figures are digits; a figure of n digits is never wider than n of the widest.

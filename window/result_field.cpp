@@ -1,5 +1,7 @@
 #include "window/result_field.h"
 
+#include "window/line_edit_text.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
@@ -13,10 +15,6 @@ namespace {
 // Below this a figure can no longer be read; a result beyond what fits even then (some eighteen
 // characters) is shown cut.
 constexpr int SmallestPixels = 9;
-// A line edit keeps this much space on either side of its text, and one pixel more for the
-// cursor.
-constexpr int LineEditMargin = 2;
-constexpr int CursorWidth = 1;
 
 } // namespace
 
@@ -27,23 +25,14 @@ ResultField::ResultField(const QFont& designedFont, QWidget* parent)
     connect(this, &QLineEdit::textChanged, this, &ResultField::fitFont);
 }
 
-// Where the line edit draws its text.
-QRect ResultField::textRect() const {
-    QStyleOptionFrame option;
-    initStyleOption(&option);
-    return style()
-        ->subElementRect(QStyle::SE_LineEditContents, &option, this)
-        .marginsRemoved(textMargins())
-        .adjusted(LineEditMargin, 0, -LineEditMargin - CursorWidth, 0);
-}
-
 bool ResultField::cut() const {
-    return std::ceil(QFontMetricsF(font()).horizontalAdvance(text())) > textRect().width();
+    return std::ceil(QFontMetricsF(font()).horizontalAdvance(text())) >
+           LineEditTextRect(*this).width();
 }
 
 void ResultField::fitFont(const QString& text) {
     QFont font = designedFont_;
-    const int room = textRect().width();
+    const int room = LineEditTextRect(*this).width();
     for (int pixels = designedFont_.pixelSize();
          pixels > SmallestPixels && std::ceil(QFontMetricsF(font).horizontalAdvance(text)) > room;)
         font.setPixelSize(--pixels);
@@ -64,7 +53,7 @@ void ResultField::paintEvent(QPaintEvent* event) {
     QStyleOptionFrame option;
     initStyleOption(&option);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
-    const QRect room = textRect();
+    const QRect room = LineEditTextRect(*this);
     painter.setPen(palette().color(QPalette::Text));
     painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter,
                      fontMetrics().elidedText(text(), Qt::ElideRight, room.width()));

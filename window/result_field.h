@@ -21,7 +21,6 @@ protected:
 
 private:
     void fitFont(const QString& text);
-    QRect textRect() const;
     bool cut() const;
 
     QFont designedFont_;

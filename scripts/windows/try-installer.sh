@@ -17,8 +17,10 @@ version=$(basename "$installer" | sed -n 's/^Quorvel-\(.*\)-win64\.exe$/\1/p')
 out=$(realpath -m "$2")
 rm -rf "$out"
 mkdir -p "$out"
-export WINEPREFIX=$out/wine WINEARCH=win64 WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+export WINEPREFIX=$out/wine
+# Wine as the core's tests run it: quiet, no offer of the engines a fresh prefix lacks, and no
+# menu entries written for the Linux desktop.
+wine() { "$here/scripts/windows/wine-run.sh" "$@"; }
 drive=$WINEPREFIX/drive_c
 folder="$drive/Program Files/Quorvel"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvel'
