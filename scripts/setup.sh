@@ -4,6 +4,7 @@
 #   setup.sh build     building and running the program (make run)
 #   setup.sh package   that, and making its Debian package (make package)
 #   setup.sh test      all of it, and every test's tools (make test)
+#   setup.sh debian13  making a Debian 13 root and running commands in it (make test-debian13)
 #   setup.sh windows   building Qt, the program and its installer for Windows, and trying the
 #                      installer under wine (make windows)
 set -euo pipefail
@@ -12,7 +13,7 @@ build=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev fonts-libe
 package=(dpkg-dev file)
 test=(
     # the sanitizer build and the fuzzers
-    clang libclang-rt-14-dev
+    clang libclang-rt-dev
     # core tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     # tests on a real X server, under two window managers, screenshots, memory checks, other
@@ -36,13 +37,17 @@ windows=(
     xvfb xauth openbox xdotool xclip x11-utils imagemagick fonts-liberation
 )
 
+# debootstrap makes the root; unshare (util-linux) and ip give it namespaces of its own.
+debian13=(debootstrap iproute2 git)
+
 case ${1:-} in
 build) packages=("${build[@]}") ;;
 package) packages=("${build[@]}" "${package[@]}") ;;
 test) packages=("${build[@]}" "${package[@]}" "${test[@]}") ;;
+debian13) packages=("${debian13[@]}") ;;
 windows) packages=("${windows[@]}") ;;
 *)
-    echo "usage: $0 build|package|test|windows" >&2
+    echo "usage: $0 build|package|test|debian13|windows" >&2
     exit 2
     ;;
 esac
