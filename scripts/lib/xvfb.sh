@@ -4,6 +4,12 @@
 xvfb_pid=
 window_manager_pid=
 
+# ImageMagick 7 (Debian 13) is run as magick; its convert is a compatibility mode that prints a
+# stray line before the results of -fx. ImageMagick 6 (Debian 12) has convert alone.
+if command -v magick >/dev/null 2>&1; then
+    convert() { magick "$@"; }
+fi
+
 # start_xvfb WIDTHxHEIGHT LOG
 # Starts Xvfb, its output going to LOG, sets xvfb_pid and points DISPLAY at it, with no Wayland
 # display or Qt platform to override it, then a window manager, as users have one: it frames,

@@ -98,7 +98,7 @@ legible() {
         background=$(convert "$shot" -crop "$crop" +repage -fill white -opaque "$3" \
             -fill black +opaque white -format '%[fx:mean]' info:)
         share=$(convert "$shot" -crop "$crop" +repage -fx \
-            "l=0.2126*pow(r,2.2)+0.7152*pow(g,2.2)+0.0722*pow(b,2.2); (max(l,$4)+0.05)/(min(l,$4)+0.05) >= 3" \
+            "lum=0.2126*pow(r,2.2)+0.7152*pow(g,2.2)+0.0722*pow(b,2.2); (max(lum,$4)+0.05)/(min(lum,$4)+0.05) >= 3" \
             -format '%[fx:mean]' info:)
         awk -v b="$background" -v s="$share" 'BEGIN { exit !(b > 0.5 && s > 0.02) }' && break
         sleep 0.5
