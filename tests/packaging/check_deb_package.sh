@@ -5,15 +5,17 @@
 # the temporary directory, which is removed at the end; the install manifest that every install
 # writes into the build tree is put back as it was.
 #
-# Usage: check_deb_package.sh BUILD_DIR SOURCE_DIR EXPECTED_VERSION APPSTREAMCLI [OPTIONS...]
-# where OPTIONS are passed to `appstreamcli validate-tree`.
+# Usage: check_deb_package.sh BUILD_DIR SOURCE_DIR EXPECTED_VERSION APP_ID APPSTREAMCLI [OPTIONS...]
+# where APP_ID names the desktop entry and the metainfo, and OPTIONS are passed to
+# `appstreamcli validate-tree`.
 set -euo pipefail
 
 build_dir=$1
 source_dir=$2
 expected_version=$3
-appstreamcli=$4
-appstream_options=("${@:5}")
+app_id=$4
+appstreamcli=$5
+appstream_options=("${@:6}")
 
 work=$(mktemp -d)
 manifest=$build_dir/install_manifest.txt
@@ -36,13 +38,14 @@ fail() {
     failures=$((failures + 1))
 }
 
-metainfo_name=example.quorvel.Quorvel.metainfo.xml
+metainfo_name=$app_id.metainfo.xml
+desktop_entry=$app_id.desktop
 icon_sizes=(16 32 48 64 128 256)
 
 # Every file the package must hold, and nothing else.
 expected_files=(
     usr/bin/quorvel
-    usr/share/applications/quorvel.desktop
+    "usr/share/applications/$desktop_entry"
     "usr/share/metainfo/$metainfo_name"
     usr/share/icons/hicolor/scalable/apps/quorvel.svg
     usr/share/doc/quorvel/copyright
@@ -73,8 +76,8 @@ check_tree() {
         fail "$what: usr/bin/quorvel carries a library search path"
     fi
 
-    cmp -s "$source_dir/packaging/quorvel.desktop" "$root/usr/share/applications/quorvel.desktop" ||
-        fail "$what: the desktop entry differs from packaging/quorvel.desktop"
+    cmp -s "$source_dir/packaging/$desktop_entry" "$root/usr/share/applications/$desktop_entry" ||
+        fail "$what: the desktop entry differs from packaging/$desktop_entry"
     cmp -s "$build_dir/packaging/$metainfo_name" "$root/usr/share/metainfo/$metainfo_name" ||
         fail "$what: the metainfo differs from the one configured in the build"
 
@@ -142,7 +145,7 @@ check_control_fields() {
 # Software centres read the metainfo's categories, menus the desktop entry's: they must agree.
 check_categories() {
     local from_desktop from_metainfo
-    from_desktop=$(sed -n 's/^Categories=//p' "$source_dir/packaging/quorvel.desktop" |
+    from_desktop=$(sed -n 's/^Categories=//p' "$source_dir/packaging/$desktop_entry" |
         tr ';' '\n' | sed '/^$/d' | sort)
     from_metainfo=$(grep -o '<category>[^<]*</category>' "$build_dir/packaging/$metainfo_name" |
         sed 's/<[^>]*>//g' | sort)
