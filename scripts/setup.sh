@@ -12,8 +12,9 @@ set -euo pipefail
 build=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev fonts-liberation)
 package=(dpkg-dev file)
 test=(
-    # the sanitizer build and the fuzzers
-    clang libclang-rt-dev
+    # the sanitizer build and the fuzzers, and llvm-symbolizer, which names the frames of a
+    # sanitizer's report (and so lets a suppression match a function)
+    clang libclang-rt-dev llvm
     # core tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     # tests on a real X server, under two window managers, screenshots, memory checks, other
