@@ -1,4 +1,4 @@
-#include "window/windows_console.h"
+#include "window/start/windows_console.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "window/display_guard.h"
+#include "window/start/display_guard.h"
 
 #include <QString>
 

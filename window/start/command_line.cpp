@@ -1,4 +1,4 @@
-#include "window/command_line.h"
+#include "window/start/command_line.h"
 
 #include "window/form_texts.h"
 

@@ -1,11 +1,11 @@
 #include "calc/figures.h"
-#include "window/command_line.h"
-#include "window/display_guard.h"
 #include "window/form_style.h"
 #include "window/form_texts.h"
 #include "window/frm_quorvel.h"
 #include "window/qt_text.h"
-#include "window/windows_console.h"
+#include "window/start/command_line.h"
+#include "window/start/display_guard.h"
+#include "window/start/windows_console.h"
 
 #include <QApplication>
 #include <QString>
