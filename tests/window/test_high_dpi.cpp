@@ -8,7 +8,7 @@
 #include "tests/window/support/icon_pixels.h"
 #include "tests/window/support/shown_form_test.h"
 #include "window/form_fonts.h"
-#include "window/program_icon.h"
+#include "window/icons/program_icon.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 // rendered from the scalable drawing of the same flag.
 
 #include "tests/window/support/icon_pixels.h"
-#include "window/program_icon.h"
+#include "window/icons/program_icon.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "window/program_icon.h"
+#include "window/icons/program_icon.h"
 
 #include <QImage>
 #include <QPixmap>
