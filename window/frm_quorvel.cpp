@@ -10,9 +10,9 @@
 #include "window/form_texts.h"
 #include "window/icons/program_icon.h"
 #include "window/message_box.h"
+#include "window/placement/window_placement.h"
 #include "window/qt_text.h"
 #include "window/result_field.h"
-#include "window/window_placement.h"
 
 #include <QAction>
 #include <QComboBox>

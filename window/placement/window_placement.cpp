@@ -1,4 +1,4 @@
-#include "window/window_placement.h"
+#include "window/placement/window_placement.h"
 
 #include <QGuiApplication>
 #include <QMargins>
