@@ -1,8 +1,8 @@
 #include "window/frm_quorvel.h"
 
 #include "calc/calculate.h"
-#include "window/accessible_controls.h"
-#include "window/announcement.h"
+#include "window/accessibility/accessible_controls.h"
+#include "window/accessibility/announcement.h"
 #include "window/field_colour.h"
 #include "window/form_fit.h"
 #include "window/form_fonts.h"

@@ -1,4 +1,4 @@
-#include "window/accessible_controls.h"
+#include "window/accessibility/accessible_controls.h"
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>

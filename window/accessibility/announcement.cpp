@@ -1,4 +1,4 @@
-#include "window/announcement.h"
+#include "window/accessibility/announcement.h"
 
 #include <QAccessible>
 #include <QAccessibleObject>
