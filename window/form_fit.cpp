@@ -1,7 +1,7 @@
 #include "window/form_fit.h"
 
+#include "window/controls/line_edit_text.h"
 #include "window/form_fonts.h"
-#include "window/line_edit_text.h"
 
 #include <QComboBox>
 #include <QFontMetricsF>

@@ -3,16 +3,16 @@
 #include "calc/calculate.h"
 #include "window/accessibility/accessible_controls.h"
 #include "window/accessibility/announcement.h"
+#include "window/controls/message_box.h"
+#include "window/controls/result_field.h"
 #include "window/field_colour.h"
 #include "window/form_fit.h"
 #include "window/form_fonts.h"
 #include "window/form_layout.h"
 #include "window/form_texts.h"
 #include "window/icons/program_icon.h"
-#include "window/message_box.h"
 #include "window/placement/window_placement.h"
 #include "window/qt_text.h"
-#include "window/result_field.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "window/result_field.h"
+#include "window/controls/result_field.h"
 
-#include "window/line_edit_text.h"
+#include "window/controls/line_edit_text.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

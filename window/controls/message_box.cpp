@@ -1,4 +1,4 @@
-#include "window/message_box.h"
+#include "window/controls/message_box.h"
 
 #include "window/qt_text.h"
 
