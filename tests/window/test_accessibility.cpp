@@ -5,7 +5,7 @@
 // looks for them, not through the widgets.
 
 #include "tests/window/support/shown_form_test.h"
-#include "window/form_texts.h"
+#include "window/form/form_texts.h"
 
 #include "calc/dialog_texts.h"
 

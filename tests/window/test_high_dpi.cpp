@@ -7,7 +7,7 @@
 
 #include "tests/window/support/icon_pixels.h"
 #include "tests/window/support/shown_form_test.h"
-#include "window/form_fonts.h"
+#include "window/form/form_fonts.h"
 #include "window/icons/program_icon.h"
 
 #include <QApplication>

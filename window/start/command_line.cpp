@@ -1,6 +1,6 @@
 #include "window/start/command_line.h"
 
-#include "window/form_texts.h"
+#include "window/form/form_texts.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "window/frm_quorvel.h"
+#include "window/form/frm_quorvel.h"
 
-#include "window/field_colour.h"
+#include "window/form/field_colour.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "window/frm_quorvel.h"
+#include "window/form/frm_quorvel.h"
 
-#include "window/form_texts.h"
+#include "window/form/form_texts.h"
 #include "window/qt_text.h"
 
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "window/form_fonts.h"
+#include "window/form/form_fonts.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

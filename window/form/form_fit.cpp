@@ -1,7 +1,7 @@
-#include "window/form_fit.h"
+#include "window/form/form_fit.h"
 
 #include "window/controls/line_edit_text.h"
-#include "window/form_fonts.h"
+#include "window/form/form_fonts.h"
 
 #include <QComboBox>
 #include <QFontMetricsF>
