@@ -14,9 +14,6 @@
 // window runs cmdExit_Click, and closing the window ends the program.
 //
 // The handlers carry the names of the events they serve: control, underscore, event.
-// frm_quorvel.cpp builds the window and holds the commands; frm_quorvel_fields.cpp holds the
-// small behaviours of the fields, labels and background; frm_quorvel_accessibility.cpp what a
-// screen reader says for each control.
 
 #include "calc/calculator_view.h"
 
