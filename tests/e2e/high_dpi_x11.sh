@@ -14,13 +14,6 @@ program=$1
 out=$2
 mkdir -p "$out"
 
-app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    stop_xvfb
-}
-trap cleanup EXIT
-trap "exit 143" TERM INT
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -37,6 +30,7 @@ measure() {
     measured=()
     QT_SCALE_FACTOR=$scale "$program" >"$out/quorvel-$scale.log" 2>&1 &
     app_pid=$!
+    stop_on_exit "$app_pid"
     window=$(find_window 30 --pid "$app_pid")
     [ -n "$window" ] || fail "no window at scale $scale: $(cat "$out/quorvel-$scale.log")"
     geometry=$(xdotool getwindowgeometry "$window" |
@@ -51,9 +45,7 @@ measure() {
         sleep 0.25
     done
     [[ $yellow =~ ^([0-9]+)x([0-9]+)\+ ]] || fail "no yellow result field at scale $scale"
-    kill "$app_pid"
-    wait "$app_pid" 2>/dev/null || true
-    app_pid=
+    stop_process "$app_pid"
     read -r -a measured <<<"$geometry $icon ${BASH_REMATCH[1]} ${BASH_REMATCH[2]}"
 }
 
