@@ -3,7 +3,7 @@
 // Each click is timed on its own, so the clearing of the result between clicks is not counted.
 
 #include "calc/calculator.h"
-#include "window/frm_quorvel.h"
+#include "window/form/frm_quorvel.h"
 
 #include <QApplication>
 #include <QLineEdit>

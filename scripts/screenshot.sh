@@ -43,13 +43,7 @@ program=${QUORVEL_PROGRAM:-$here/build/default/window/quorvel}
 [ -x "$program" ] || { echo "screenshot: $program is not built (run make run or cmake --build)" >&2; exit 1; }
 
 work=$(mktemp -d)
-app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    stop_xvfb
-    rm -rf "$work"
-}
-trap cleanup EXIT
+on_exit rm -rf "$work"
 
 # The screen grows with the scale, so that the window still fits on it.
 start_xvfb $((1024 * scale))x$((768 * scale)) "$work/xvfb.log" ||
@@ -58,7 +52,7 @@ export QT_SCALE_FACTOR=$scale
 ! $dark || use_dark_colour_scheme "$work"
 
 "$program" ${style:+-style "$style"} >"$work/quorvel.log" 2>&1 &
-app_pid=$!
+stop_on_exit $!
 window=$(find_window 20 --name 'Quorvel')
 [ -n "$window" ] || { echo "screenshot: the window did not appear" >&2; cat "$work/quorvel.log" >&2; exit 1; }
 xdotool windowfocus --sync "$window"

@@ -55,11 +55,7 @@ probe=$build_dir/bench/startup/startup_map_probe
 source "$repo/scripts/lib/xvfb.sh"
 
 work=$(mktemp -d)
-cleanup() {
-    stop_xvfb
-    rm -rf "$work"
-}
-trap cleanup EXIT
+on_exit rm -rf "$work"
 
 if ! start_xvfb 1280x1024 "$work/xvfb.log"; then
     echo "start-up: Xvfb did not start:" >&2
@@ -83,6 +79,7 @@ count_instructions() { # program name
     valgrind --tool=callgrind --dump-before='QCoreApplication::exec()' \
         --callgrind-out-file="$out" "$1" >>"$work/programs.log" 2>&1 &
     pid=$!
+    stop_on_exit "$pid"
     for _ in $(seq 1200); do
         grep -qs '^totals:' "$out.1" && break
         kill -0 "$pid" 2>/dev/null || break

@@ -1,8 +1,59 @@
 # shellcheck shell=bash
 # Sourced by the scripts that run Quorvel on a private X server (Xvfb) and drive it with xdotool.
 
-xvfb_pid=
-window_manager_pid=
+# Whatever such a script starts is stopped when it exits, however it exits (a CTest timeout's
+# TERM too): the X server and window manager that start_xvfb starts, the processes the script
+# hands to stop_on_exit, and the commands it hands to on_exit. Sourcing this file sets the EXIT
+# trap that does so; the scripts set none of their own.
+exit_commands=()
+
+# on_exit COMMAND [ARGUMENT...]
+# Runs COMMAND on exit, before the commands handed over earlier, so that what was started last
+# is stopped first and the X server goes after its clients.
+on_exit() {
+    exit_commands=("$(printf '%q ' "$@")" "${exit_commands[@]}")
+}
+
+# stop_on_exit PID
+# Stops PID on exit: a process this script started, or -PGID, a process group it started.
+stop_on_exit() {
+    on_exit stop_process "$1"
+}
+
+run_exit_commands() {
+    local command
+    for command in "${exit_commands[@]}"; do
+        eval "$command" || true
+    done
+}
+trap run_exit_commands EXIT
+
+# Whether PID is a child of this script that has not ended, or -PGID a group with a process in
+# it that has not ended. A child that has ended and been waited for is no longer ours, whatever
+# process may have its number now.
+running() {
+    if [[ $1 == -* ]]; then
+        ps -e -o pgid=,stat= | awk -v group="${1#-}" '$1 == group && $2 !~ /^Z/ { found = 1 }
+            END { exit !found }'
+    else
+        ps -o ppid=,stat= -p "$1" 2>/dev/null | awk -v shell=$$ '$1 == shell && $2 !~ /^Z/ {
+            found = 1 } END { exit !found }'
+    fi
+}
+
+# stop_process PID
+# Ends PID or -PGID as stop_on_exit takes them: TERM, and KILL for what is still there after five
+# seconds. Returns once it has ended.
+stop_process() {
+    running "$1" || return 0
+    kill -TERM -- "$1" 2>/dev/null || true
+    for _ in $(seq 50); do
+        running "$1" || break
+        sleep 0.1
+    done
+    ! running "$1" || kill -KILL -- "$1" 2>/dev/null || true
+    [[ $1 == -* ]] || wait "$1" 2>/dev/null || true
+}
 
 # ImageMagick 7 (Debian 13) is run as magick; its convert is a compatibility mode that prints a
 # stray line before the results of -fx. ImageMagick 6 (Debian 12) has convert alone.
@@ -11,12 +62,13 @@ if command -v magick >/dev/null 2>&1; then
 fi
 
 # start_xvfb WIDTHxHEIGHT LOG
-# Starts Xvfb, its output going to LOG, sets xvfb_pid and points DISPLAY at it, with no Wayland
-# display or Qt platform to override it, then a window manager, as users have one: it frames,
-# places and focuses windows, which bare Xvfb never does. XVFB_WINDOW_MANAGER names it: openbox
-# (the default) or fluxbox; none leaves it out. XVFB_SCREEN=1 gives the server a second screen
-# and runs everything there (DISPLAY=:N.1), as on a display with two screens. Fails when no
-# display is reported within 20 seconds or the window manager is not ready within 20 seconds more.
+# Starts Xvfb, its output going to LOG, and points DISPLAY at it, with no Wayland display or Qt
+# platform to override it, then a window manager, as users have one: it frames, places and
+# focuses windows, which bare Xvfb never does. XVFB_WINDOW_MANAGER names it: openbox (the
+# default) or fluxbox; none leaves it out. XVFB_SCREEN=1 gives the server a second screen and
+# runs everything there (DISPLAY=:N.1), as on a display with two screens. Both are stopped on
+# exit. Fails when no display is reported within 20 seconds or the window manager is not ready
+# within 20 seconds more.
 # -displayfd picks a free display number, so that parallel runs never collide; -noreset keeps the
 # server from resetting when its last client leaves, which would refuse a client arriving then.
 start_xvfb() {
@@ -24,7 +76,7 @@ start_xvfb() {
     for number in $(seq 0 "$screen"); do screens+=(-screen "$number" "${size}x24"); done
     exec {display_fd}<> <(:)
     Xvfb -displayfd "$display_fd" "${screens[@]}" -nolisten tcp -noreset >"$log" 2>&1 &
-    xvfb_pid=$!
+    stop_on_exit $!
     read -r -t 20 -u "$display_fd" display_number || display_number=
     exec {display_fd}<&-
     [ -n "$display_number" ] || return 1
@@ -46,7 +98,7 @@ start_window_manager() {
     *) echo "start_xvfb: no such window manager: $XVFB_WINDOW_MANAGER" >>"$1"; return 1 ;;
     esac
     "${command[@]}" >>"$1" 2>&1 &
-    window_manager_pid=$!
+    stop_on_exit $!
     for _ in $(seq 200); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
         sleep 0.1
@@ -71,11 +123,6 @@ use_dark_colour_scheme() {
     printf '%s\n' '[Appearance]' 'color_scheme_path=/usr/share/qt6ct/colors/darker.conf' \
         'custom_palette=true' 'style=Fusion' >"$1/config/qt6ct/qt6ct.conf"
     export XDG_CONFIG_HOME=$1/config QT_QPA_PLATFORMTHEME=qt6ct
-}
-
-stop_xvfb() {
-    [ -z "$window_manager_pid" ] || kill "$window_manager_pid" 2>/dev/null || true
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
 }
 
 # find_window SECONDS XDOTOOL_SEARCH_OPTIONS...

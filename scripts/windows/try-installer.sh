@@ -25,13 +25,6 @@ drive=$WINEPREFIX/drive_c
 folder="$drive/Program Files/Quorvel"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvel'
 
-app_pid=
-cleanup() {
-    [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
-    wineserver -k 2>/dev/null || true
-    stop_xvfb
-}
-trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -44,6 +37,9 @@ traces() {
 }
 
 start_xvfb 1024x768 "$out/xvfb.log" || fail "the X server did not start: $(cat "$out/xvfb.log")"
+# Wine's server outlives the programs it ran; it goes before the X server.
+stop_wine() { wineserver -k 2>/dev/null || true; }
+on_exit stop_wine
 wine wineboot --init >>"$out/wine.log" 2>&1
 [ -z "$(traces)" ] || fail "the fresh prefix already holds the program"
 
@@ -72,6 +68,7 @@ worked_example() {
     local locale=$1 expected=$2 window field result
     LC_ALL=$locale WINEDEBUG=+loaddll wine "$folder/quorvel.exe" >"$out/$locale.log" 2>&1 &
     app_pid=$!
+    stop_on_exit "$app_pid"
     window=$(find_window 60 --name '^ Quorvel ')
     [ -n "$window" ] || fail "the window did not appear ($locale)"
     xdotool windowfocus --sync "$window"
@@ -100,7 +97,6 @@ worked_example() {
         sleep 0.1
     done
     wait "$app_pid" || fail "the program ended with status $? ($locale)"
-    app_pid=
 }
 worked_example en_US.UTF-8 27.36
 worked_example de_DE.UTF-8 27,36

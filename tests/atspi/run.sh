@@ -6,7 +6,8 @@
 # The session bus starts the accessibility bus (at-spi-bus-launcher) and the registry by
 # activation when Qt or pyatspi first asks for them; they leave when it ends. Their sockets go to
 # a private runtime directory, so parallel runs never meet. Everything started here stays in the
-# process group that `timeout` makes, and nothing of that group outlives the script.
+# process group that `timeout` makes, and nothing of that group outlives the script: the group
+# is stopped on exit before the X server is.
 set -euo pipefail
 
 program=$1
@@ -16,22 +17,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=scripts/lib/xvfb.sh
 source "$here/../../scripts/lib/xvfb.sh"
 work=$(mktemp -d)
-group=
-cleanup() {
-    if [ -n "$group" ]; then
-        # The bus services go when the session bus goes, a moment after it; wait for them before
-        # taking their X server away.
-        for _ in $(seq 50); do
-            kill -0 -- -"$group" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -- -"$group" 2>/dev/null || true
-    fi
-    stop_xvfb
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap "exit 143" TERM INT
+on_exit rm -rf "$work"
 
 # The accessibility bus launcher visits the X server before the program does: the server must
 # not reset in between.
@@ -47,6 +33,7 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 timeout -k 5 100 dbus-run-session -- \
     /usr/bin/python3 "$here/worked_example.py" "$program" "$expected" "$rule_result" &
 group=$!
+stop_on_exit -"$group"
 status=0
 wait "$group" || status=$?
 exit "$status"

@@ -22,12 +22,6 @@ theme=${3:-light}
 mkdir -p "$out"
 caption=' Quorvel             www.quorvel.example'
 
-app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    stop_xvfb
-}
-trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -39,6 +33,7 @@ export LC_ALL=C.UTF-8
 
 "$program" >"$out/quorvel.log" 2>&1 &
 app_pid=$!
+stop_on_exit "$app_pid"
 window=$(find_window 30 --name 'Quorvel')
 [ -n "$window" ] || fail "the window did not appear: $(cat "$out/quorvel.log")"
 [ "$(xdotool getwindowname "$window")" = "$caption" ] || fail "caption is '$(xdotool getwindowname "$window")'"
@@ -150,7 +145,6 @@ for _ in $(seq 100); do
 done
 kill -0 "$app_pid" 2>/dev/null && fail "the program is still running after Esc"
 wait "$app_pid" || status=$?
-app_pid=
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 echo "PASS: centred, worked example shown (yellow share $before -> $after), figures legible" \
     "($theme), Esc ended with 0"

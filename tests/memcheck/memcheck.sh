@@ -32,15 +32,7 @@ for tool in valgrind Xvfb xdotool; do
 done
 
 work=$(mktemp -d)
-program_pid=
-cleanup() {
-    for pid in $program_pid $xvfb_pid; do
-        kill -KILL "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+on_exit rm -rf "$work"
 
 fail() {
     echo "memcheck: $*" >&2
@@ -56,6 +48,7 @@ valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite \
     --num-callers=50 --gen-suppressions=all --suppressions="$suppressions" \
     --log-file="$work/valgrind.log" "$program" &
 program_pid=$!
+stop_on_exit "$program_pid"
 
 window=$(find_window "$limit" --name '^ Quorvel ')
 [ -n "$window" ] || fail "the window did not appear within $limit seconds"
@@ -70,7 +63,6 @@ timeout "$limit" tail --pid="$program_pid" -s 0.2 -f /dev/null ||
     fail "the program did not end within $limit seconds after Esc"
 status=0
 wait "$program_pid" || status=$?
-program_pid=
 
 grep -E 'LEAK SUMMARY|lost:|reachable:|suppressed:|ERROR SUMMARY' "$work/valgrind.log" |
     sed 's/^==[0-9]*== //'

@@ -17,7 +17,7 @@
 
 #include "tests/window/support/form_access.h"
 #include "tests/window/support/message_boxes.h"
-#include "window/frm_quorvel.h"
+#include "window/form/frm_quorvel.h"
 
 #include <QApplication>
 #include <QComboBox>

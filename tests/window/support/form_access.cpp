@@ -1,6 +1,6 @@
 #include "form_access.h"
 
-#include "window/frm_quorvel.h"
+#include "window/form/frm_quorvel.h"
 
 #include <QAction>
 #include <QApplication>

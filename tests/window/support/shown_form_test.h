@@ -2,7 +2,7 @@
 
 #include "form_access.h"
 #include "message_boxes.h"
-#include "window/frm_quorvel.h"
+#include "window/form/frm_quorvel.h"
 
 #include <QObject>
 

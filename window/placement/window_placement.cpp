@@ -1,0 +1,218 @@
+#include "window/placement/window_placement.h"
+
+#include <QGuiApplication>
+#include <QMargins>
+#include <QRect>
+#include <QScreen>
+#include <QWidget>
+
+#ifdef QUORVEL_HAVE_XCB
+#include <QEvent>
+#include <QWindow>
+#include <qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <string_view>
+#endif
+
+namespace quorvel {
+namespace {
+
+// Where the window's own corner goes for the window with this frame (in its own pixels) to
+// stand centred on the available area of its screen.
+QPoint CentredCorner(const QWidget& window, const QMargins& frame) {
+    const QRect area = window.screen()->availableGeometry();
+    const QSize outer = window.size().grownBy(frame);
+    return {area.x() + (area.width() - outer.width()) / 2 + frame.left(),
+            area.y() + (area.height() - outer.height()) / 2 + frame.top()};
+}
+
+#ifdef QUORVEL_HAVE_XCB
+
+struct FreeReply {
+    void operator()(void* reply) const { std::free(reply); }
+};
+template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
+
+// Known once the frame has been asked for; the program has one display connection.
+xcb_atom_t frameExtentsAtom = XCB_ATOM_NONE;
+
+xcb_connection_t* Connection() {
+    // The offscreen platform offers the interface too, without a connection.
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_intern_atom_cookie_t InternAtom(xcb_connection_t* connection, std::string_view name) {
+    return xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.data());
+}
+
+xcb_atom_t AtomOf(xcb_connection_t* connection, xcb_intern_atom_cookie_t cookie) {
+    const ReplyPtr<xcb_intern_atom_reply_t> reply(
+        xcb_intern_atom_reply(connection, cookie, nullptr));
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+// The frame the window manager has told for the window, in the window's own pixels.
+std::optional<QMargins> ToldFrame(xcb_connection_t* connection, xcb_get_property_cookie_t cookie,
+                                  qreal ratio) {
+    const ReplyPtr<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(connection, cookie, nullptr));
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
+        return std::nullopt;
+    // left, right, top, bottom, in device pixels
+    const auto* side = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
+    return QMargins(qRound(side[0] / ratio), qRound(side[2] / ratio), qRound(side[1] / ratio),
+                    qRound(side[3] / ratio));
+}
+
+xcb_get_property_cookie_t AskFrameExtents(xcb_connection_t* connection, xcb_window_t id) {
+    return xcb_get_property(connection, 0, id, frameExtentsAtom, XCB_ATOM_CARDINAL, 0, 4);
+}
+
+// WM_NORMAL_HINTS holds 18 numbers: the flags first, the window's gravity last.
+constexpr uint32_t SizeHintsLength = 18;
+constexpr uint32_t WinGravityGiven = 1U << 9;
+
+// Qt asks the window manager to keep the window's own corner where the program put it, which
+// leaves a title bar above the centre. Asked to keep the window's centre instead, the window
+// manager centres whatever frame it adds.
+void AskToKeepCentre(xcb_connection_t* connection, xcb_window_t id) {
+    const ReplyPtr<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(connection,
+                               xcb_get_property(connection, 0, id, XCB_ATOM_WM_NORMAL_HINTS,
+                                                XCB_ATOM_WM_SIZE_HINTS, 0, SizeHintsLength),
+                               nullptr));
+    if (!reply || reply->format != 32 ||
+        xcb_get_property_value_length(reply.get()) != int{SizeHintsLength * 4})
+        return;
+    std::array<uint32_t, SizeHintsLength> hints{};
+    std::memcpy(hints.data(), xcb_get_property_value(reply.get()), sizeof(hints));
+    hints.front() |= WinGravityGiven;
+    hints.back() = XCB_GRAVITY_CENTER;
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NORMAL_HINTS,
+                        XCB_ATOM_WM_SIZE_HINTS, 32, SizeHintsLength, hints.data());
+}
+
+// Some window managers (openbox, icewm) misread the centre and place the frame up to a title bar
+// off; they do tell the frame beforehand, but not always before the window is shown. When the
+// window is first exposed, its frame stands where the window manager put it and its size is
+// told: a frame off centre is then moved once, a jump that only this late case is left with.
+class FrameCheck : public QObject {
+public:
+    FrameCheck(QWidget& window, xcb_connection_t* connection, xcb_window_t id)
+        : QObject(&window)
+        , window_(window)
+        , connection_(connection)
+        , id_(id) {
+        window.windowHandle()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose) {
+            watched->removeEventFilter(this);
+            deleteLater();
+            centreFrame();
+        }
+        return false;
+    }
+
+private:
+    void centreFrame() const {
+        if (frameExtentsAtom == XCB_ATOM_NONE)
+            frameExtentsAtom = AtomOf(connection_, InternAtom(connection_, "_NET_FRAME_EXTENTS"));
+        const auto extentsCookie = AskFrameExtents(connection_, id_);
+        const ReplyPtr<xcb_get_geometry_reply_t> geometry(
+            xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, id_), nullptr));
+        const qreal ratio = window_.devicePixelRatio();
+        const std::optional<QMargins> frame = ToldFrame(connection_, extentsCookie, ratio);
+        if (!frame || !geometry)
+            return; // nothing frames the window, or its frame is not told
+        const ReplyPtr<xcb_translate_coordinates_reply_t> place(xcb_translate_coordinates_reply(
+            connection_, xcb_translate_coordinates(connection_, id_, geometry->root, 0, 0),
+            nullptr));
+        if (!place)
+            return;
+        const QPoint corner = CentredCorner(window_, *frame);
+        const QPoint actual = (QPointF(place->dst_x, place->dst_y) / ratio).toPoint();
+        if (qAbs(corner.x() - actual.x()) > 1 || qAbs(corner.y() - actual.y()) > 1)
+            window_.setGeometry(QRect(corner, window_.size()));
+    }
+
+    QWidget& window_;
+    xcb_connection_t* connection_;
+    xcb_window_t id_;
+};
+
+#endif
+
+} // namespace
+
+void AskForFrame(QWidget& window) {
+#ifdef QUORVEL_HAVE_XCB
+    xcb_connection_t* connection = Connection();
+    if (!connection)
+        return;
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    const auto requestCookie = InternAtom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+    const auto extentsCookie = InternAtom(connection, "_NET_FRAME_EXTENTS");
+    const auto geometryCookie = xcb_get_geometry(connection, id);
+    const xcb_atom_t request = AtomOf(connection, requestCookie);
+    frameExtentsAtom = AtomOf(connection, extentsCookie);
+    const ReplyPtr<xcb_get_geometry_reply_t> geometry(
+        xcb_get_geometry_reply(connection, geometryCookie, nullptr));
+    if (!geometry || request == XCB_ATOM_NONE)
+        return;
+    // To the window manager of the window's own screen, which need not be the display's first.
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = id;
+    message.type = request;
+    xcb_send_event(connection, 0, geometry->root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+#else
+    Q_UNUSED(window);
+#endif
+}
+
+void ShowCentred(QWidget& window, const std::function<void()>& show) {
+#ifdef QUORVEL_HAVE_XCB
+    if (xcb_connection_t* connection = Connection()) {
+        const auto id = static_cast<xcb_window_t>(window.winId());
+        const std::optional<QMargins> frame =
+            frameExtentsAtom == XCB_ATOM_NONE
+                ? std::nullopt
+                : ToldFrame(connection, AskFrameExtents(connection, id), window.devicePixelRatio());
+        // The window's own geometry: Qt knows no frame yet, so a frame position would be taken
+        // for the window's.
+        window.setGeometry(QRect(CentredCorner(window, frame.value_or(QMargins())), window.size()));
+        if (frame) {
+            show();
+            return;
+        }
+        new FrameCheck(window, connection, id);
+        // Qt writes its own hints as it maps the window. The server is held until they are
+        // amended, so that the window manager only ever sees the amended ones; meanwhile this
+        // program waits for its own requests alone.
+        xcb_grab_server(connection);
+        show();
+        AskToKeepCentre(connection, id);
+        xcb_ungrab_server(connection);
+        xcb_flush(connection);
+        return;
+    }
+#endif
+    window.setGeometry(QRect(CentredCorner(window, QMargins()), window.size()));
+    show();
+}
+
+} // namespace quorvel
