@@ -160,11 +160,12 @@ stated=$(wine "$folder/quorvel.exe" --version 2>>"$out/wine.log" | tr -d '\r')
 announced() {
     tr -d '\r' <"$out/$locale.log" | grep -c "UiaRaiseNotificationEvent.*L\"$1\"" || true
 }
-# focus_is ID: fails unless UI Automation says the control named ID in the program has the focus.
+# focus_is NAME WHEN: fails unless UI Automation says that the control of that accessible name has
+# the focus in the program.
 focus_is() {
     local seen
-    seen=$(probe | sed -n 's/^focus-id //p')
-    [[ $seen == *"$1" ]] || fail "the focus is on '$seen', not on $1 ($2)"
+    seen=$(probe)
+    grep -qxF "focus-name $1" <<<"$seen" || fail "the focus is not on $1 ($2): $seen"
 }
 
 # worked_example LOCALE EXPECTED [WINDOW_STYLE]: the installed program under that user locale,
@@ -179,13 +180,13 @@ worked_example() {
     window=$(wait_for_program 60) || fail "the window did not appear ($locale)"
     if [ -n "$style_file" ]; then
         probe | sed -n 's/^style //p' >"$style_file"
-        focus_is txtCar "at the start"
+        focus_is "Weight of the complete car (Lb)" "at the start"
     fi
     type_weights 50
     xdotool key Return
     sleep 1
     if [ -n "$style_file" ]; then
-        focus_is cmdCalculate "after Enter"
+        focus_is Calculate "after Enter"
         [ "$(announced "Minimum horsepower required $expected")" = 1 ] ||
             fail "the result was not handed to UI Automation once: $(announced '[^"]*')"
     fi
@@ -207,7 +208,7 @@ worked_example() {
     if [ -n "$style_file" ]; then
         xdotool windowfocus --sync "$window" key alt+r
         sleep 1
-        focus_is txtCar "after Reset"
+        focus_is "Weight of the complete car (Lb)" "after Reset"
         [ "$(announced "Fields reset to their start values")" = 1 ] &&
             [ "$(announced "Minimum horsepower required $expected")" = 1 ] ||
             fail "Reset was not handed to UI Automation once: $(announced '[^"]*')"

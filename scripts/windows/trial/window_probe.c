@@ -35,6 +35,24 @@ static void print(const char* label, BSTR text) {
     SysFreeString(text);
 }
 
+/* The control inside the window that has the keyboard focus, as a client searching the window's
+ * tree finds it. */
+static int find_focus(IUIAutomation* automation, IUIAutomationElement* window,
+                      IUIAutomationElement** focus) {
+    IUIAutomationCondition* condition = NULL;
+    VARIANT yes;
+    VariantInit(&yes);
+    yes.vt = VT_BOOL;
+    yes.boolVal = VARIANT_TRUE;
+    *focus = NULL;
+    if (SUCCEEDED(IUIAutomation_CreatePropertyCondition(automation, UIA_HasKeyboardFocusPropertyId,
+                                                        yes, &condition))) {
+        IUIAutomationElement_FindFirst(window, TreeScope_Descendants, condition, focus);
+        IUIAutomationCondition_Release(condition);
+    }
+    return *focus != NULL;
+}
+
 int main(int argc, char* argv[]) {
     if (argc != 2) {
         fputs("usage: window_probe.exe CAPTION\n", stderr);
@@ -57,7 +75,7 @@ int main(int argc, char* argv[]) {
     if (FAILED(CoCreateInstance(&CLSID_CUIAutomation, NULL, CLSCTX_INPROC_SERVER,
                                 &IID_IUIAutomation, (void**)&automation)) ||
         FAILED(IUIAutomation_ElementFromHandle(automation, search.found, &window)) ||
-        FAILED(IUIAutomation_GetFocusedElement(automation, &focus))) {
+        !find_focus(automation, window, &focus)) {
         fputs("window_probe: UI Automation gave no focused element\n", stderr);
         return 1;
     }
