@@ -2,8 +2,9 @@
 # loads, all in the one folder, and the licence.
 
 # Qt finds its plugins in these folders beside the program: the platform plugin that talks to
-# Windows, and the style that draws the controls as Windows itself does.
-set(QUORVEL_QT_PLUGINS platforms/qwindows styles/qwindowsvistastyle)
+# Windows, and the styles that draw the controls as Windows itself does (windowsvista, and
+# windows11, which Qt picks on Windows 11).
+set(QUORVEL_QT_PLUGINS platforms/qwindows styles/qmodernwindowsstyle)
 get_target_property(qt_core_dll Qt6::Core IMPORTED_LOCATION_RELEASE)
 get_filename_component(qt_bin_dir "${qt_core_dll}" DIRECTORY)
 get_filename_component(qt_prefix "${qt_bin_dir}" DIRECTORY)
@@ -33,7 +34,7 @@ install(CODE "
 
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_NAME Quorvel)
-set(CPACK_PACKAGE_VENDOR "The Quorvel developers")
+set(CPACK_PACKAGE_VENDOR "${QUORVEL_VENDOR}")
 set(CPACK_PACKAGE_VERSION ${QUORVEL_PRODUCT_VERSION})
 set(CPACK_PACKAGE_FILE_NAME Quorvel-${QUORVEL_PRODUCT_VERSION}-win64)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
@@ -54,12 +55,50 @@ set(CPACK_NSIS_URL_INFO_ABOUT https://www.quorvel.example)
 set(CPACK_NSIS_CONTACT "packages@quorvel.example")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
-# The installer keeps its folder under a key named after the vendor; the uninstaller removes that
-# key but would leave its parent, the vendor's, empty behind.
+set(CPACK_NSIS_MUI_FINISHPAGE_RUN quorvel.exe)
 set(CPACK_VERBATIM_VARIABLES ON)
+# The installer's version resource, which the uninstaller it writes carries too. The installer
+# keeps its folder under a key named after the vendor; the uninstaller removes that key but would
+# leave its parent, the vendor's, empty behind.
 string(CONCAT CPACK_NSIS_DEFINES
+       "  !include FileFunc.nsh\n"
+       "  VIProductVersion ${PROJECT_VERSION}\n"
+       "  VIFileVersion ${PROJECT_VERSION}\n"
+       "  VIAddVersionKey ProductName Quorvel\n"
+       "  VIAddVersionKey CompanyName \"${QUORVEL_VENDOR}\"\n"
+       "  VIAddVersionKey LegalCopyright \"${QUORVEL_LEGAL_COPYRIGHT}\"\n"
+       "  VIAddVersionKey FileDescription \"Quorvel ${QUORVEL_PRODUCT_VERSION} Setup\"\n"
+       "  VIAddVersionKey FileVersion ${QUORVEL_PRODUCT_VERSION}\n"
+       "  VIAddVersionKey ProductVersion ${QUORVEL_PRODUCT_VERSION}\n"
        "Function un.onUninstSuccess\n"
        "  DeleteRegKey /ifempty SHCTX \"Software\\${CPACK_PACKAGE_VENDOR}\"\n"
        "FunctionEnd")
+# Settings > Apps shows the size of what was installed, in KiB.
+string(CONCAT CPACK_NSIS_EXTRA_INSTALL_COMMANDS
+       "  \${GetSize} \"$INSTDIR\" \"/S=0K\" $0 $1 $2\n"
+       "  WriteRegDWORD SHCTX \"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
+       "${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}\" EstimatedSize $0")
+
+# CPack's own installer script, changed where Windows expects otherwise of a 64-bit program: its
+# registry entries, Settings > Apps' among them, go to the 64-bit view of the registry, where
+# Windows looks for them first, and the Start menu gets the program alone, without an Uninstall
+# shortcut (Settings > Apps uninstalls). CPack looks for its script on the module path first.
+set(template ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in)
+file(READ ${template} script)
+set(edits
+    "  CreateShortCut \"$SMPROGRAMS\\$STARTMENU_FOLDER\\Uninstall.lnk\" \"$INSTDIR\\@CPACK_NSIS_UNINSTALL_NAME@.exe\"\n"
+    ""
+    "Function .onInit\n" "Function .onInit\n  SetRegView 64\n"
+    "Function un.onInit\n" "Function un.onInit\n  SetRegView 64\n")
+while(edits)
+    list(POP_FRONT edits from to)
+    string(FIND "${script}" "${from}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "${template} has changed: no '${from}' in it")
+    endif()
+    string(REPLACE "${from}" "${to}" script "${script}")
+endwhile()
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/nsis/NSIS.template.in "${script}")
+list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_BINARY_DIR}/nsis)
 
 include(CPack)

@@ -29,13 +29,16 @@ test=(
     g++-mingw-w64-x86-64-posix wine wine64
 )
 # Qt for Windows from Debian's source; the installer, whose 32-bit installer program needs 32-bit
-# wine; an X server, window manager and key events to try it with.
+# wine; an X server, window manager and key events to try it with. Debian 12 builds in a Debian 13
+# root (make windows), where these are installed.
 windows=(
     cmake ninja-build g++ pkg-config dpkg-dev qt6-base-dev qt6-base-dev-tools qt6-svg-dev
     g++-mingw-w64-x86-64-posix nsis zip wine wine64 wine32:i386
     # Windows' fonts and wine's X11 extensions, which wine only recommends
     fonts-wine libxrender1 libxi6 libxrandr2 libxcursor1 libxinerama1 libxcomposite1 libxfixes3
     xvfb xauth openbox xdotool xclip x11-utils imagemagick fonts-liberation
+    # the version resources the trial reads, and the German locale it runs under
+    python3-pefile locales
 )
 
 # debootstrap makes the root; unshare (util-linux) and ip give it namespaces of its own.
@@ -88,8 +91,8 @@ if [ ${#missing[@]} -gt 0 ]; then
         "${missing[@]}"
 fi
 
-# The locale tests show results under German conventions.
-if [ "$1" = test ] && ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+# The locale tests and the Windows trial show results under German conventions.
+if [[ $1 == test || $1 == windows ]] && ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
     echo "setup: generating the de_DE.UTF-8 locale"
     as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
     grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen ||

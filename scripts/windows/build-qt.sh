@@ -14,8 +14,8 @@ features=(
     jpeg gif icu zstd openssl
     # Debian's source leaves out the third-party tablet headers.
     tabletevent
-    # The GDI font database is Windows' default; the DirectWrite one needs Direct2D as well.
-    direct2d directwrite3
+    # Direct2D drawing; the font database's DirectWrite part, which needs direct2d itself, stays.
+    direct2d1_1
     # Qt's own copies of these, since mingw-w64 has none of them.
     system_zlib system_pcre2 system_png system_harfbuzz system_doubleconversion system_freetype
 )

@@ -1,6 +1,7 @@
 // Build-time tool: makes the PNG sizes a desktop asks for, 16 and 32 from the two hand-drawn XPM
 // icons and the larger ones from the scalable drawing of the same flag, and a Windows .ico holding
-// both XPM drawings.
+// both XPM drawings and the 48 and 256 pixel renderings, which Windows shows on screens of high
+// density and in its large icon views.
 //
 //   make_icons <16x16.xpm> <32x32.xpm> <scalable.svg> <output directory>
 
@@ -30,13 +31,14 @@ bool WritePng(const QImage& image, const QString& path) {
     return writer.write(image) || Fail(path + ": " + writer.errorString());
 }
 
+constexpr int HeaderSize = 6;
+constexpr int EntrySize = 16;
+constexpr int OffsetField = 12;
+
 // Qt's ico writer stores one image per file; each such file is a 6-byte header, one 16-byte
 // directory entry and the image data. Joining them means one header, all entries, all data,
 // with each entry's data offset moved.
 QByteArray JoinIcoFiles(const QList<QByteArray>& files) {
-    constexpr int HeaderSize = 6;
-    constexpr int EntrySize = 16;
-    constexpr int OffsetField = 12;
     QByteArray header(HeaderSize, '\0');
     qToLittleEndian<quint16>(1, header.data() + 2); // type: icon
     qToLittleEndian<quint16>(static_cast<quint16>(files.size()), header.data() + 4);
@@ -54,16 +56,31 @@ QByteArray JoinIcoFiles(const QList<QByteArray>& files) {
     return header + entries + data;
 }
 
+// Windows reads the 256-pixel image as PNG data, a fifteenth of the bitmap Qt would write; its
+// directory entry gives the width and height of 256 as 0.
+QByteArray PngIcoFile(const QByteArray& png) {
+    QByteArray file(HeaderSize + EntrySize, '\0');
+    qToLittleEndian<quint16>(1, file.data() + 2); // type: icon
+    qToLittleEndian<quint16>(1, file.data() + 4); // one image
+    char* entry = file.data() + HeaderSize;
+    qToLittleEndian<quint16>(1, entry + 4);  // colour planes
+    qToLittleEndian<quint16>(32, entry + 6); // bits per pixel
+    qToLittleEndian<quint32>(static_cast<quint32>(png.size()), entry + 8);
+    qToLittleEndian<quint32>(HeaderSize + EntrySize, entry + OffsetField);
+    return file + png;
+}
+
 bool WriteIco(const QList<QImage>& images, const QString& path) {
     QList<QByteArray> files;
     for (const QImage& image : images) {
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, "ico");
+        const bool png = image.width() >= 256;
+        QImageWriter writer(&buffer, png ? "png" : "ico");
         if (!writer.write(image))
             return Fail(path + ": " + writer.errorString());
-        files.append(bytes);
+        files.append(png ? PngIcoFile(bytes) : bytes);
     }
     QFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(JoinIcoFiles(files)) < 0)
@@ -73,13 +90,12 @@ bool WriteIco(const QList<QImage>& images, const QString& path) {
 
 // Drawn at each size from the vectors, the larger icons stay sharp where an enlarged 32x32 drawing
 // would show its pixels as blocks.
-bool WriteRendered(QSvgRenderer& renderer, int size, const QString& path) {
+QImage Rendered(QSvgRenderer& renderer, int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     renderer.render(&painter);
-    painter.end();
-    return WritePng(image, path);
+    return image;
 }
 
 bool MakeIcons(const QString& small, const QString& large, const QString& scalable,
@@ -96,12 +112,15 @@ bool MakeIcons(const QString& small, const QString& large, const QString& scalab
     QSvgRenderer renderer(scalable);
     if (!renderer.isValid())
         return Fail(scalable + ": not a drawing that can be rendered");
+    QList<QImage> ico{image16, image32};
     for (int size : {48, 64, 128, 256}) {
-        if (!WriteRendered(renderer, size,
-                           out.filePath(QStringLiteral("quorvel-%1.png").arg(size))))
+        const QImage image = Rendered(renderer, size);
+        if (!WritePng(image, out.filePath(QStringLiteral("quorvel-%1.png").arg(size))))
             return false;
+        if (size == 48 || size == 256)
+            ico.append(image);
     }
-    return WriteIco({image16, image32}, out.filePath("quorvel.ico"));
+    return WriteIco(ico, out.filePath("quorvel.ico"));
 }
 
 } // namespace

@@ -117,6 +117,11 @@ frmQuorvel::frmQuorvel(QWidget* parent)
     client->setGeometry(0, menuBar->height(), Pixels(layout::ClientWidth),
                         Pixels(layout::ClientHeight));
     setFixedSize(client->width(), menuBar->height() + client->height());
+#ifdef Q_OS_WIN
+    // Windows gives a dialog a frame that resizes and no minimise button; a main window whose
+    // size is fixed has a frame that does not, and can be minimised.
+    setWindowFlags(windowFlags() | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint);
+#endif
     // Asked now, the window manager tells the frame while the controls are made.
     AskForFrame(*this);
     createControls();

@@ -138,9 +138,11 @@ private slots:
         QVERIFY2(sameColour >= bothOpaque * 6 / 10, qPrintable(counts));
     }
 
-    void icoHoldsBothDrawings() {
+    // Windows picks the image nearest the size it shows: the two drawings, and the flag drawn at
+    // 48 and 256 pixels for screens of high density and large icon views.
+    void icoHoldsBothDrawingsAndTheLargerSizes() {
         QImageReader reader(Built + "/quorvel.ico");
-        QCOMPARE(reader.imageCount(), 2);
+        QCOMPARE(reader.imageCount(), 4);
         QList<QImage> images;
         for (int i = 0; i < reader.imageCount(); ++i) {
             QVERIFY(reader.jumpToImage(i));
@@ -150,6 +152,8 @@ private slots:
                   [](const QImage& a, const QImage& b) { return a.width() < b.width(); });
         QCOMPARE(images[0], Argb(Drawing16));
         QCOMPARE(images[1], Argb(Drawing32));
+        QCOMPARE(images[2], Argb(Built + "/quorvel-48.png"));
+        QCOMPARE(images[3], Argb(Built + "/quorvel-256.png"));
     }
 };
 
