@@ -155,8 +155,8 @@ private slots:
     // Qt's own message box breaks the formula's lines, as wide as they are, at half the screen;
     // the program's box mends that. When a Qt version no longer does it, this fails.
     void qtsOwnBoxBreaksTheFormulasLines() {
-        QMessageBox box(QMessageBox::NoIcon, Q(calc::msgFormula.title),
-                        Q(calc::msgFormula.prompt), QMessageBox::Ok, &form());
+        QMessageBox box(QMessageBox::NoIcon, Q(calc::msgFormula.title), Q(calc::msgFormula.prompt),
+                        QMessageBox::Ok, &form());
         box.setTextFormat(Qt::PlainText);
         MessageBoxAnswerer answerer;
         box.exec();
