@@ -1,5 +1,6 @@
 #include "window/accessibility/accessible_controls.h"
 
+#include <QAbstractSpinBox>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QAction>
@@ -12,8 +13,9 @@
 namespace quorvel {
 namespace {
 
-// A line edit as Qt describes it, with the whole text as one run of attributes: Qt's own reports
-// runs of no length, and a screen reader then speaks a selected "3000" as "300".
+// A line edit as Qt describes it, with the whole text as one run of attributes. Qt's own (6.4 to
+// 6.8 at least) reports runs of no length, and a screen reader then speaks a selected "3000" as
+// "300".
 class LineEdit : public QAccessibleWidget,
                  public QAccessibleTextInterface,
                  public QAccessibleEditableTextInterface {
@@ -113,8 +115,8 @@ private:
 };
 
 // A menu entry that has a shortcut key. Screen readers take an entry's key binding as
-// "mnemonic;path;shortcut" and speak the last part; Qt's entries give the shortcut alone, which
-// they then take for the mnemonic and keep quiet.
+// "mnemonic;path;shortcut" and speak the last part; Qt's entries (6.4 to 6.8 at least) give no
+// key binding, and the bridge then sends the shortcut alone, which they take for the mnemonic.
 class ShortcutMenuEntry : public QAccessibleObject, public QAccessibleActionInterface {
 public:
     ShortcutMenuEntry(QAction* action, QWidget* menu)
@@ -188,7 +190,7 @@ QAccessibleInterface* Create(const QString& className, QObject* object) {
         auto* edit = static_cast<QLineEdit*>(object);
         // Spin boxes and password fields keep Qt's own.
         if (edit->echoMode() == QLineEdit::Normal &&
-            edit->objectName() != QLatin1String("qt_spinbox_lineedit"))
+            !qobject_cast<QAbstractSpinBox*>(edit->parentWidget()))
             return new LineEdit(edit);
     } else if (className == QLatin1String("QAction")) {
         auto* action = static_cast<QAction*>(object);

@@ -3,7 +3,6 @@
 #include "window/qt_text.h"
 
 #include <QEvent>
-#include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
 #include <QScreen>
@@ -35,65 +34,57 @@ int HeightAt(const QLayout& layout, int width) {
                                       : minimum;
 }
 
-// Qt's message box wraps any text wider than about half the screen, and sizes itself anew on
-// every layout request. The prompts are broken into lines where they should break, so the box is
-// kept as wide as its longest line instead, as far as the screen has room; on a narrower screen
-// it takes the whole width and wraps the lines at word boundaries.
+// Qt's message box (6.4 to 6.8 at least) wraps any text wider than about half the screen, and
+// sizes itself anew on every layout request. The prompts are broken into lines where they should
+// break, so the box is kept as wide as its longest line instead, as far as the screen has room; on
+// a narrower screen it takes the whole width and Qt wraps the lines at word boundaries. Only the
+// box's own layout and font are used: the label inside is Qt's.
 class FittedMessageBox : public QMessageBox {
 public:
     using QMessageBox::QMessageBox;
 
 protected:
     void showEvent(QShowEvent* event) override {
-        fitLines();
-        QMessageBox::showEvent(event); // sizes the box and centres it on its owner
+        // Until Qt first sizes the box its text is unwrapped: the layout then needs the width of
+        // the longest line.
+        unwrapped_ = layout()->totalMinimumSize().width();
+        QMessageBox::showEvent(event); // wraps the text, sizes the box and centres it on its owner
+        fitFont();
         if (fit())
             adjustPosition(parentWidget());
     }
 
     bool event(QEvent* event) override {
         const bool handled = QMessageBox::event(event);
-        if (event->type() == QEvent::LayoutRequest)
+        if (event->type() == QEvent::LayoutRequest && unwrapped_ > 0)
             fit();
         return handled;
     }
 
 private:
-    // The prompt's lines as wide as the longest where the screen has room, otherwise wrapped at
-    // word boundaries to the room's width, and in a smaller font where they are then taller than
-    // the room.
-    void fitLines() {
-        auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-        if (!label)
-            return;
+    // On a screen too low for the text wrapped to the room's width, a smaller font, down to the
+    // smallest that is still read.
+    void fitFont() {
         const QSize room = Room(*this);
-        QFont font = label->font();
-        for (;;) {
-            // Unwrapped, the label asks for its longest line, margins and indent included.
-            label->setWordWrap(false);
-            const int unwrapped = label->sizeHint().width();
-            label->setMinimumWidth(unwrapped);
-            const int excess = layout()->totalMinimumSize().width() - room.width();
-            if (excess <= 0)
-                return;
-            label->setWordWrap(true);
-            label->setMinimumWidth(unwrapped - excess);
-            if (HeightAt(*layout(), room.width()) <= room.height() ||
-                font.pointSizeF() <= SmallestPoints)
-                return;
+        if (unwrapped_ <= room.width())
+            return;
+        QFont font = this->font();
+        while (HeightAt(*layout(), room.width()) > room.height() &&
+               font.pointSizeF() > SmallestPoints) {
             font.setPointSizeF(font.pointSizeF() - 0.5);
-            label->setFont(font);
+            setFont(font);
         }
     }
 
-    // Sizes the box to its lines within the room when it is smaller than they need or larger
-    // than the room; true when it did. Qt's own sizing leaves a box as it is when its limits
-    // stay, and the window system may have handed it a size it never asked for (a late report of
-    // the size it was created at), which would cut it or, taken for its limits, hide it for good.
+    // Sizes the box to its lines within the room when it is narrower than they need, cut, or
+    // larger than the room; true when it did. Qt's own sizing leaves a box as it is when its
+    // limits stay, and the window system may have handed it a size it never asked for (a late
+    // report of the size it was created at), which would cut it or, taken for its limits, hide it
+    // for good.
     bool fit() {
         const QSize room = Room(*this);
-        const int width =
-            std::min(std::max(this->width(), layout()->totalMinimumSize().width()), room.width());
+        const int needed = std::max(unwrapped_, layout()->totalMinimumSize().width());
+        const int width = std::min(std::max(this->width(), needed), room.width());
         const QSize fitted(width, std::min(HeightAt(*layout(), width), room.height()));
         const bool cut = this->width() < fitted.width() || height() < fitted.height();
         const bool beyondRoom = this->width() > room.width() || height() > room.height();
@@ -103,6 +94,8 @@ private:
         resize(fitted); // setFixedSize() alone does nothing when the limits stay as they were
         return true;
     }
+
+    int unwrapped_ = 0;
 };
 
 } // namespace

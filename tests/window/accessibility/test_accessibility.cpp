@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -188,6 +189,27 @@ private slots:
             text->attributes(offset, &start, &end);
             QCOMPARE(std::pair(start, end), std::pair(0, 4));
         }
+    }
+
+    // Qt's own interfaces, which password fields and entries that open a submenu keep, have the
+    // faults that the program's mend: a line edit's runs of no length, a menu entry with no key
+    // binding. When a Qt version mends them itself, these fail, and the program's can go there.
+    void qtsOwnInterfacesHaveTheirFaults() {
+        QLineEdit password(QStringLiteral("3000"));
+        password.setEchoMode(QLineEdit::Password);
+        int start = -1, end = -1;
+        Accessible(&password)->textInterface()->attributes(1, &start, &end);
+        QCOMPARE(std::pair(start, end), std::pair(1, 1));
+
+        QMenu menu;
+        QAction* entry = menu.addMenu(new QMenu(QStringLiteral("More"), &menu));
+        entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+        QAccessibleInterface* item = Accessible(&menu)->child(0);
+        QVERIFY(item && item->actionInterface());
+        QCOMPARE(item->text(QAccessible::Accelerator), QStringLiteral("Ctrl+M"));
+        QVERIFY(item->actionInterface()
+                    ->keyBindingsForAction(QAccessibleActionInterface::pressAction())
+                    .isEmpty());
     }
 
     // Screen readers speak a menu entry's shortcut from the last part of its key binding,

@@ -41,8 +41,11 @@ ShownBox Describe(const QMessageBox& box) {
     shown.okIsDefault = box.defaultButton() && box.defaultButton() == box.button(QMessageBox::Ok);
     shown.textFormat = box.textFormat();
     shown.modality = box.windowModality();
-    // A label that wraps a line needs more height at its width than at any width.
-    const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    // A label that wraps a line needs more height at its width than at any width. The box's
+    // text label is the one that shows its text.
+    const QLabel* label = nullptr;
+    for (const QLabel* child : box.findChildren<QLabel*>())
+        label = child->text() == box.text() ? child : label;
     shown.linesUnbroken = label && (!label->wordWrap() || label->heightForWidth(label->width()) <=
                                                               label->heightForWidth(100000));
     // Tall enough for its text at its width, which a wrapping text needs more of.
