@@ -14,9 +14,7 @@
 
 #include <xcb/xcb.h>
 
-#include <array>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -76,30 +74,6 @@ std::optional<QMargins> ToldFrame(xcb_connection_t* connection, xcb_get_property
 
 xcb_get_property_cookie_t AskFrameExtents(xcb_connection_t* connection, xcb_window_t id) {
     return xcb_get_property(connection, 0, id, frameExtentsAtom, XCB_ATOM_CARDINAL, 0, 4);
-}
-
-// WM_NORMAL_HINTS holds 18 numbers: the flags first, the window's gravity last.
-constexpr uint32_t SizeHintsLength = 18;
-constexpr uint32_t WinGravityGiven = 1U << 9;
-
-// Qt asks the window manager to keep the window's own corner where the program put it, which
-// leaves a title bar above the centre. Asked to keep the window's centre instead, the window
-// manager centres whatever frame it adds.
-void AskToKeepCentre(xcb_connection_t* connection, xcb_window_t id) {
-    const ReplyPtr<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(connection,
-                               xcb_get_property(connection, 0, id, XCB_ATOM_WM_NORMAL_HINTS,
-                                                XCB_ATOM_WM_SIZE_HINTS, 0, SizeHintsLength),
-                               nullptr));
-    if (!reply || reply->format != 32 ||
-        xcb_get_property_value_length(reply.get()) != int{SizeHintsLength * 4})
-        return;
-    std::array<uint32_t, SizeHintsLength> hints{};
-    std::memcpy(hints.data(), xcb_get_property_value(reply.get()), sizeof(hints));
-    hints.front() |= WinGravityGiven;
-    hints.back() = XCB_GRAVITY_CENTER;
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NORMAL_HINTS,
-                        XCB_ATOM_WM_SIZE_HINTS, 32, SizeHintsLength, hints.data());
 }
 
 // Moves the window once, where it centres its frame, as soon as both are known: at its first
@@ -224,18 +198,7 @@ void ShowCentred(QWidget& window, const std::function<void()>& show) {
         // The window's own geometry: Qt knows no frame yet, so a frame position would be taken
         // for the window's.
         window.setGeometry(QRect(CentredCorner(window, frame.value_or(QMargins())), window.size()));
-        if (frame) {
-            show();
-            return;
-        }
-        // Qt writes its own hints as it maps the window. The server is held until they are
-        // amended, so that the window manager only ever sees the amended ones; meanwhile this
-        // program waits for its own requests alone.
-        xcb_grab_server(connection);
         show();
-        AskToKeepCentre(connection, id);
-        xcb_ungrab_server(connection);
-        xcb_flush(connection);
         return;
     }
 #endif
