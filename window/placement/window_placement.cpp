@@ -7,15 +7,14 @@
 #include <QWidget>
 
 #ifdef QUORVEL_HAVE_XCB
-#include <QEvent>
-#include <QWindow>
+#include <QAbstractNativeEventFilter>
+#include <QByteArray>
+#include <QCoreApplication>
 #include <qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
 
-#include <array>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -40,7 +39,8 @@ struct FreeReply {
 };
 template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
 
-// Known once the frame has been asked for; the program has one display connection.
+// Known once the frame has been asked for or the window shown; the program has one display
+// connection.
 xcb_atom_t frameExtentsAtom = XCB_ATOM_NONE;
 
 xcb_connection_t* Connection() {
@@ -76,78 +76,79 @@ xcb_get_property_cookie_t AskFrameExtents(xcb_connection_t* connection, xcb_wind
     return xcb_get_property(connection, 0, id, frameExtentsAtom, XCB_ATOM_CARDINAL, 0, 4);
 }
 
-// WM_NORMAL_HINTS holds 18 numbers: the flags first, the window's gravity last.
-constexpr uint32_t SizeHintsLength = 18;
-constexpr uint32_t WinGravityGiven = 1U << 9;
-
-// Qt asks the window manager to keep the window's own corner where the program put it, which
-// leaves a title bar above the centre. Asked to keep the window's centre instead, the window
-// manager centres whatever frame it adds.
-void AskToKeepCentre(xcb_connection_t* connection, xcb_window_t id) {
-    const ReplyPtr<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(connection,
-                               xcb_get_property(connection, 0, id, XCB_ATOM_WM_NORMAL_HINTS,
-                                                XCB_ATOM_WM_SIZE_HINTS, 0, SizeHintsLength),
-                               nullptr));
-    if (!reply || reply->format != 32 ||
-        xcb_get_property_value_length(reply.get()) != int{SizeHintsLength * 4})
-        return;
-    std::array<uint32_t, SizeHintsLength> hints{};
-    std::memcpy(hints.data(), xcb_get_property_value(reply.get()), sizeof(hints));
-    hints.front() |= WinGravityGiven;
-    hints.back() = XCB_GRAVITY_CENTER;
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NORMAL_HINTS,
-                        XCB_ATOM_WM_SIZE_HINTS, 32, SizeHintsLength, hints.data());
-}
-
-// Some window managers (openbox, icewm) misread the centre and place the frame up to a title bar
-// off; they do tell the frame beforehand, but not always before the window is shown. When the
-// window is first exposed, its frame stands where the window manager put it and its size is
-// told: a frame off centre is then moved once, a jump that only this late case is left with.
-class FrameCheck : public QObject {
+// Moves the window once, where it centres its frame, as soon as both are known: at its first
+// Expose, when it stands where the window manager put it, or at the first frame told after it.
+// Only what the window manager tells is awaited; nothing blocks on it.
+class FrameWatch : public QObject, public QAbstractNativeEventFilter {
 public:
-    FrameCheck(QWidget& window, xcb_connection_t* connection, xcb_window_t id)
+    FrameWatch(QWidget& window, xcb_connection_t* connection, xcb_window_t id)
         : QObject(&window)
         , window_(window)
         , connection_(connection)
         , id_(id) {
-        window.windowHandle()->installEventFilter(this);
+        QCoreApplication::instance()->installNativeEventFilter(this);
     }
 
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Expose) {
-            watched->removeEventFilter(this);
-            deleteLater();
-            centreFrame();
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        if (eventType != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        switch (event->response_type & ~0x80) {
+        case XCB_EXPOSE:
+            if (!exposed_ && reinterpret_cast<const xcb_expose_event_t*>(event)->window == id_) {
+                exposed_ = true;
+                check();
+            }
+            break;
+        case XCB_PROPERTY_NOTIFY: {
+            // Before the first Expose the window manager may not have put the frame in place.
+            const auto* change = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+            if (exposed_ && change->window == id_ && change->atom == frameExtentsAtom &&
+                change->state == XCB_PROPERTY_NEW_VALUE)
+                check();
+            break;
+        }
+        default:
+            break;
         }
         return false;
     }
 
 private:
-    void centreFrame() const {
-        if (frameExtentsAtom == XCB_ATOM_NONE)
-            frameExtentsAtom = AtomOf(connection_, InternAtom(connection_, "_NET_FRAME_EXTENTS"));
+    void check() {
+        if (!centreFrame())
+            return;
+        QCoreApplication::instance()->removeNativeEventFilter(this);
+        deleteLater();
+    }
+
+    // False while the window manager has told no frame, which it never does where none frames
+    // the window: the watch then goes with the window.
+    bool centreFrame() const {
         const auto extentsCookie = AskFrameExtents(connection_, id_);
-        const ReplyPtr<xcb_get_geometry_reply_t> geometry(
-            xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, id_), nullptr));
+        const auto geometryCookie = xcb_get_geometry(connection_, id_);
         const qreal ratio = window_.devicePixelRatio();
         const std::optional<QMargins> frame = ToldFrame(connection_, extentsCookie, ratio);
+        const ReplyPtr<xcb_get_geometry_reply_t> geometry(
+            xcb_get_geometry_reply(connection_, geometryCookie, nullptr));
         if (!frame || !geometry)
-            return; // nothing frames the window, or its frame is not told
+            return false;
         const ReplyPtr<xcb_translate_coordinates_reply_t> place(xcb_translate_coordinates_reply(
             connection_, xcb_translate_coordinates(connection_, id_, geometry->root, 0, 0),
             nullptr));
         if (!place)
-            return;
+            return true;
         const QPoint corner = CentredCorner(window_, *frame);
         const QPoint actual = (QPointF(place->dst_x, place->dst_y) / ratio).toPoint();
         if (qAbs(corner.x() - actual.x()) > 1 || qAbs(corner.y() - actual.y()) > 1)
             window_.setGeometry(QRect(corner, window_.size()));
+        return true;
     }
 
     QWidget& window_;
     xcb_connection_t* connection_;
     xcb_window_t id_;
+    bool exposed_ = false;
 };
 
 #endif
@@ -188,26 +189,16 @@ void ShowCentred(QWidget& window, const std::function<void()>& show) {
 #ifdef QUORVEL_HAVE_XCB
     if (xcb_connection_t* connection = Connection()) {
         const auto id = static_cast<xcb_window_t>(window.winId());
+        if (frameExtentsAtom == XCB_ATOM_NONE)
+            frameExtentsAtom = AtomOf(connection, InternAtom(connection, "_NET_FRAME_EXTENTS"));
+        // Watched from before the window is mapped, so that no frame told after it is missed.
+        new FrameWatch(window, connection, id);
         const std::optional<QMargins> frame =
-            frameExtentsAtom == XCB_ATOM_NONE
-                ? std::nullopt
-                : ToldFrame(connection, AskFrameExtents(connection, id), window.devicePixelRatio());
+            ToldFrame(connection, AskFrameExtents(connection, id), window.devicePixelRatio());
         // The window's own geometry: Qt knows no frame yet, so a frame position would be taken
         // for the window's.
         window.setGeometry(QRect(CentredCorner(window, frame.value_or(QMargins())), window.size()));
-        if (frame) {
-            show();
-            return;
-        }
-        new FrameCheck(window, connection, id);
-        // Qt writes its own hints as it maps the window. The server is held until they are
-        // amended, so that the window manager only ever sees the amended ones; meanwhile this
-        // program waits for its own requests alone.
-        xcb_grab_server(connection);
         show();
-        AskToKeepCentre(connection, id);
-        xcb_ungrab_server(connection);
-        xcb_flush(connection);
         return;
     }
 #endif

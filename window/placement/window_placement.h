@@ -15,8 +15,8 @@ void AskForFrame(QWidget& window);
 // Shows a top-level window for the first time, `show` doing the showing, centred on the
 // available area of its screen: the window itself where nothing frames it, its whole frame,
 // title bar included, under a window manager. It is placed before it is mapped, with the frame
-// the window manager has told; where it has told none, the window manager is asked to keep the
-// window's centre where it was put, whatever frame it adds. Nothing waits for the window manager.
+// the window manager has told; where it has told none yet, it is placed without one and moved
+// once when the frame is told. Nothing waits for the window manager or holds the display.
 void ShowCentred(QWidget& window, const std::function<void()>& show);
 
 } // namespace quorvel
