@@ -44,8 +44,10 @@ ShownBox Describe(const QMessageBox& box) {
     // A label that wraps a line needs more height at its width than at any width. The box's
     // text label is the one that shows its text.
     const QLabel* label = nullptr;
-    for (const QLabel* child : box.findChildren<QLabel*>())
-        label = child->text() == box.text() ? child : label;
+    for (const QLabel* child : box.findChildren<QLabel*>()) {
+        if (child->text() == box.text())
+            label = child;
+    }
     shown.linesUnbroken = label && (!label->wordWrap() || label->heightForWidth(label->width()) <=
                                                               label->heightForWidth(100000));
     // Tall enough for its text at its width, which a wrapping text needs more of.
