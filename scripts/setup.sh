@@ -91,11 +91,23 @@ if [ ${#missing[@]} -gt 0 ]; then
         "${missing[@]}"
 fi
 
-# The locale tests and the Windows trial show results under German conventions.
-if [[ $1 == test || $1 == windows ]] && ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
-    echo "setup: generating the de_DE.UTF-8 locale"
-    as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-    grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen ||
-        echo 'de_DE.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+# The locale tests show results under German conventions, and the Windows trial under US ones
+# too, which the shell that starts wine warns of where that locale is not there.
+locales=()
+case $1 in
+test) locales=(de_DE) ;;
+windows) locales=(de_DE en_US) ;;
+esac
+ungenerated=()
+for locale in "${locales[@]}"; do
+    locale -a 2>/dev/null | grep -qix "$locale.utf8" || ungenerated+=("$locale")
+done
+if [ ${#ungenerated[@]} -gt 0 ]; then
+    echo "setup: generating the locales ${ungenerated[*]/%/.UTF-8}"
+    for locale in "${ungenerated[@]}"; do
+        as_root sed -i "s/^# *\($locale.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+        grep -q "^$locale.UTF-8 UTF-8" /etc/locale.gen ||
+            echo "$locale.UTF-8 UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+    done
     as_root locale-gen >/dev/null
 fi
