@@ -39,8 +39,7 @@ struct FreeReply {
 };
 template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
 
-// Known once the frame has been asked for or the window shown; the program has one display
-// connection.
+// Known once the frame has been asked for; the program has one display connection.
 xcb_atom_t frameExtentsAtom = XCB_ATOM_NONE;
 
 xcb_connection_t* Connection() {
@@ -189,15 +188,16 @@ void ShowCentred(QWidget& window, const std::function<void()>& show) {
 #ifdef QUORVEL_HAVE_XCB
     if (xcb_connection_t* connection = Connection()) {
         const auto id = static_cast<xcb_window_t>(window.winId());
-        if (frameExtentsAtom == XCB_ATOM_NONE)
-            frameExtentsAtom = AtomOf(connection, InternAtom(connection, "_NET_FRAME_EXTENTS"));
-        // Watched from before the window is mapped, so that no frame told after it is missed.
-        new FrameWatch(window, connection, id);
         const std::optional<QMargins> frame =
-            ToldFrame(connection, AskFrameExtents(connection, id), window.devicePixelRatio());
+            frameExtentsAtom == XCB_ATOM_NONE
+                ? std::nullopt
+                : ToldFrame(connection, AskFrameExtents(connection, id), window.devicePixelRatio());
         // The window's own geometry: Qt knows no frame yet, so a frame position would be taken
         // for the window's.
         window.setGeometry(QRect(CentredCorner(window, frame.value_or(QMargins())), window.size()));
+        // Watched from before the window is mapped, so that no frame told after it is missed.
+        if (!frame && frameExtentsAtom != XCB_ATOM_NONE)
+            new FrameWatch(window, connection, id);
         show();
         return;
     }
